@@ -1,0 +1,133 @@
+#pragma once
+// A text document in memory: Shift-JIS bytes with CR LF line ends, a colour
+// class per byte, caret and selection in display positions, and a line index
+// that keeps every position conversion O(log n) whatever the document size.
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/win_types.h"
+
+struct ViewPos {
+  int col = 0;
+  int row = 0;
+};
+inline bool operator==(ViewPos a, ViewPos b) { return a.col == b.col && a.row == b.row; }
+inline bool operator!=(ViewPos a, ViewPos b) { return !(a == b); }
+
+// Identifier classes of colouring, word selection, completion and hints.
+bool IsWordStart(unsigned char c);
+bool IsWordChar(unsigned char c);
+
+// Colour of a byte as a class; the renderer maps it to the active theme's colour,
+// so a theme change needs no pass over the text.
+enum ColorClass : uint8_t { kColorDefault = 0, kColorStatement = 1, kColorString = 2 };
+
+// The settings that shape display positions.
+struct TextLayout {
+  int tabSize = 4;               // TabSize
+  bool rightTurn = false;        // IsRightTurn
+  int maxOneLineTextLength = 75; // MaxOneLineTextLength
+  bool showLineNumber = true;    // IsShowLineNumber
+  int codeBoldCharWidth = 8;     // width of "A" in the line-number font
+};
+
+// Window-facing steps of an edit, filled in by the editor window.
+class TextDocumentView {
+ public:
+  virtual ~TextDocumentView() = default;
+  // Returns 1 when a scroll position changed.
+  virtual int EnsureCaretVisible(bool minimalHorizontal, bool centreVertical) = 0;
+  virtual void UpdateCaret(bool afterEdit) = 0;
+  virtual void Repaint() = 0;
+  virtual void RefreshCommandStates() = 0;
+};
+
+class TextDocument;
+// Recolours whole lines [firstLine, lastLine] after an edit; set by the colouring code.
+using RecolorFn = void (*)(TextDocument& doc, int firstLine, int lastLine);
+
+class TextDocument {
+ public:
+  // text: Shift-JIS, CR LF line ends, no NUL bytes (the loader guarantees it).
+  explicit TextDocument(std::string text = std::string(), int kind = 2,
+                        const TextLayout& layout = TextLayout());
+  TextDocument(const TextDocument&) = delete;
+  TextDocument& operator=(const TextDocument&) = delete;
+  ~TextDocument();
+
+  // ---- fields of the record
+  int kind;                      // DocumentKind: Source, Text or Html
+  HWND editor = nullptr;         // the TextEditor window
+  void* resultPane = nullptr;    // WebResult strip
+  void* ruler = nullptr;         // Ruler object
+  HICON icon = nullptr;
+  int linkStart = -1;
+  int linkEnd = -1;
+  int caretCol = 0;
+  int caretRow = 0;
+  int anchorCol = 0;
+  int anchorRow = 0;
+  int wantedCol = -1;
+  std::atomic<int> autoScroll{0};
+  int gutterWidth = 0;
+  int gutterDigits = 1;
+  int charset = 0;   // 0 Shift-JIS, 1 EUC, 2 JIS, 3 UTF-8
+  int newline = 0;   // 0 CR LF, 1 LF, 2 CR
+  int modified = 0;
+  TextDocumentView* view = nullptr;  // null: no window (tests, background use)
+  RecolorFn recolor = nullptr;       // null: colours stay default
+
+  // ---- text
+  int Length() const;
+  // Byte at i; 0 at and past the end (the terminator), never a read past it.
+  unsigned char At(int i) const;
+  // The whole text as one NUL-terminated string, valid until the next edit.
+  // Cheap when called repeatedly between edits.
+  const char* CStr();
+  // Pointer to [start, start+len) as contiguous bytes, valid until the next edit.
+  const char* RangePointer(int start, int len);
+  std::string Substr(int start, int end) const;  // [start, end), clamped
+
+  // ---- colour classes, one per byte
+  ColorClass ClassAt(int i) const;
+  uint8_t* ClassRangePointer(int start, int len);
+
+  // ---- line index (lines end at CR LF; a lone CR or LF is an ordinary byte)
+  int LineCount() const;            // 1 + number of CR LF
+  int LineStart(int line) const;    // byte of the line's first character
+  int LineEnd(int line) const;      // byte of its CR, or Length() for the last line
+  int LineOfByte(int pos) const;
+
+  // ---- display rows (equal to lines unless soft wrap is on)
+  const TextLayout& Layout() const;
+  void SetLayout(const TextLayout& layout);  // re-wraps when the shaping settings change
+  int RowCount() const;             // 1 + CR LF count + soft wraps
+  int RowStart(int row) const;      // first byte of a display row (row clamped to the last)
+  int RowOfByte(int pos) const;
+  int RowWidth(int row) const;      // cells of the row, the CR LF not counted
+
+  // ---- operations
+  ViewPos ViewFromByte(int n) const;
+  int ByteFromView(int col, int row) const;
+  ViewPos SnapView(int col, int row) const;
+  void SelectionBytes(int& start, int& end) const;
+  std::string CopySelectionText(int start, int end) const;
+  void SetSelection(int caretByte, int anchorByte, bool centre);
+  int LineStartOf(int n) const;
+  void WordAt(ViewPos pos, int& start, int& end) const;
+  void ReplaceSelection(std::string_view text, bool scroll);
+  int ComputeGutter(int& digits) const;
+
+  // Caret and anchor as bytes.
+  int CaretByte() const { return ByteFromView(caretCol, caretRow); }
+  int AnchorByte() const { return ByteFromView(anchorCol, anchorRow); }
+  // Counts edits; caches keyed on the text (scanners, colouring state) compare it.
+  uint64_t Version() const;
+
+ private:
+  struct Impl;
+  Impl* impl_;
+  TextLayout layout_;
+};

@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/win_types.h"
+
+// The six editor colours of the active theme, read by the renderer.
+struct ThemeColours {
+  COLORREF rgbDefault = 0x000000;
+  COLORREF rgbComment = 0x008000;
+  COLORREF rgbStatement = 0xFF0000;
+  COLORREF rgbString = 0x0000C0;
+  COLORREF rgbCursorBack = 0xF5F0E6;
+  COLORREF rgbBackground = 0xFFFFFF;
+};
