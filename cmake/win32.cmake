@@ -41,13 +41,20 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/8bit.plt
 add_custom_target(art DEPENDS ${QUILLET_ART_OUTPUTS} ${CMAKE_BINARY_DIR}/8bit.plt)
 
 file(GLOB_RECURSE QUILLET_RC_FRAGMENTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
+# Dialog templates live one per file in resources/dialogs; res.rc includes them all.
+file(GLOB QUILLET_DIALOG_RC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/dialogs/*.rc)
+set(dialogs_all "")
+foreach(f ${QUILLET_DIALOG_RC})
+  string(APPEND dialogs_all "#include \"${f}\"\n")
+endforeach()
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/dialogs_all.rc CONTENT "${dialogs_all}")
 
 function(quillet_resource_dll target rcfile)
   add_library(${target} SHARED ${rcfile})
   set_target_properties(${target} PROPERTIES PREFIX "" LINKER_LANGUAGE C
     RUNTIME_OUTPUT_DIRECTORY ${QUILLET_DIST}/Ancillar)
   target_link_options(${target} PRIVATE -nostdlib -Wl,--entry=0 -s)
-  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources ${QUILLET_ART_DIR})
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources ${QUILLET_ART_DIR} ${CMAKE_BINARY_DIR})
   set_source_files_properties(${rcfile} PROPERTIES OBJECT_DEPENDS "${QUILLET_ART_OUTPUTS};${QUILLET_RC_FRAGMENTS};${CMAKE_SOURCE_DIR}/resources/ids.h")
   add_dependencies(${target} art)
 endfunction()
@@ -55,7 +62,13 @@ quillet_resource_dll(res ${CMAKE_SOURCE_DIR}/resources/res.rc)
 quillet_resource_dll(icon_res ${CMAKE_SOURCE_DIR}/resources/icon_res.rc)
 
 # ---- the ancillary DLLs (C ABI over core engines)
+set(QUILLET_ANCILLARY_DLLS "")
 function(quillet_ancillary_dll target outname sources defdir)
+  if(NOT EXISTS ${defdir}/${outname}.def)
+    message(STATUS "${outname}: no ${outname}.def yet, DLL not built")
+    return()
+  endif()
+  set(QUILLET_ANCILLARY_DLLS ${QUILLET_ANCILLARY_DLLS} ${target} PARENT_SCOPE)
   file(GLOB shim CONFIGURE_DEPENDS ${defdir}/*_win.cpp)
   add_library(${target} SHARED ${sources} ${shim} ${defdir}/${outname}.def)
   quillet_code_options(${target})
@@ -65,15 +78,17 @@ function(quillet_ancillary_dll target outname sources defdir)
 endfunction()
 quillet_ancillary_dll(nkf32 nkf32 "${QUILLET_CHARSET_SOURCES}" ${CMAKE_SOURCE_DIR}/ancillar/charset)
 quillet_ancillary_dll(bregexp BREGEXP "${QUILLET_REGEX_SOURCES}" ${CMAKE_SOURCE_DIR}/ancillar/regex)
-target_include_directories(bregexp SYSTEM PRIVATE ${QUILLET_BOOST_INCLUDE})
-set_target_properties(bregexp PROPERTIES SUFFIX ".DLL")
+if(TARGET bregexp)
+  target_include_directories(bregexp SYSTEM PRIVATE ${QUILLET_BOOST_INCLUDE})
+  set_target_properties(bregexp PROPERTIES SUFFIX ".DLL")
+endif()
 
 # ---- the program
 add_library(qcore STATIC ${QUILLET_CORE_SOURCES})
 quillet_code_options(qcore)
 add_library(qapp STATIC ${QUILLET_WIN_SOURCES})
 quillet_code_options(qapp)
-target_link_libraries(qapp PUBLIC qcore comctl32 comdlg32 gdi32 user32 shell32 ole32 uuid advapi32 shlwapi imm32 winspool htmlhelp)
+target_link_libraries(qapp PUBLIC qcore comctl32 comdlg32 gdi32 user32 shell32 ole32 uuid advapi32 shlwapi imm32 winspool)
 
 add_executable(Quillet WIN32 ${CMAKE_SOURCE_DIR}/shell/main_win.cpp ${CMAKE_SOURCE_DIR}/shell/program.rc)
 quillet_code_options(Quillet)
@@ -105,14 +120,25 @@ include(GoogleTest)
 
 add_executable(win32_tests ${QUILLET_WIN_TEST_SOURCES})
 quillet_code_options(win32_tests)
-target_link_libraries(win32_tests PRIVATE qapp gtest)
+target_link_libraries(win32_tests PRIVATE qapp gtest_main)
 target_link_options(win32_tests PRIVATE -Wl,--large-address-aware)
 set_target_properties(win32_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUILLET_TESTDIR})
-add_dependencies(win32_tests res icon_res nkf32 bregexp stage_dist)
+add_dependencies(win32_tests res icon_res ${QUILLET_ANCILLARY_DLLS} stage_dist)
 quillet_stage_data(win32_tests ${QUILLET_TESTDIR})
+set(dll_files $<TARGET_FILE:res> $<TARGET_FILE:icon_res>)
+foreach(dll ${QUILLET_ANCILLARY_DLLS})
+  list(APPEND dll_files $<TARGET_FILE:${dll}>)
+endforeach()
 add_custom_command(TARGET win32_tests POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:res> $<TARGET_FILE:icon_res> $<TARGET_FILE:nkf32> $<TARGET_FILE:bregexp> ${QUILLET_TESTDIR}/Ancillar/
+  COMMAND ${CMAKE_COMMAND} -E copy ${dll_files} ${QUILLET_TESTDIR}/Ancillar/
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Quillet> ${QUILLET_TESTDIR}/
   VERBATIM)
+add_dependencies(win32_tests Quillet)
+target_compile_definitions(win32_tests PRIVATE QUILLET_SOURCE_DIR="Z:${CMAKE_SOURCE_DIR}")
+# The test program carries the program's own icon and manifest like Quillet.exe.
+target_sources(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/shell/program.rc)
+target_include_directories(win32_tests PRIVATE ${QUILLET_ART_DIR} ${CMAKE_SOURCE_DIR}/shell)
+add_dependencies(win32_tests art)
 gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
   WORKING_DIRECTORY ${QUILLET_TESTDIR} PROPERTIES LABELS win32 TIMEOUT 120)
 

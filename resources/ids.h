@@ -165,3 +165,6 @@
 #define ID_FILE_PREVIEW         40177
 #define ID_CONV_QUOTEWRAP       40182
 #define ID_CONV_WRAP            40183
+
+// Commands of our own (no fixed number elsewhere): 40190-40199.
+#define ID_SEARCH_FINDNEXT      40190  // F3: repeat the last search forward

@@ -1,0 +1,21 @@
+#pragma once
+// The per-document undo history: 300 entries in a ring; one slot always stays
+// empty as the boundary between the undo and the redo history.
+#include <array>
+#include <string>
+
+struct UndoEntry {
+  int kind = 0;           // 0 empty, 1 typed insertion, 2 inserted block, 3 replacement
+  std::string inserted;   // text the edit put in
+  std::string removed;    // text the edit took out (kind 3 only)
+  int newStart = 0;
+  int newEnd = 0;
+  int oldStart = 0;
+  int oldEnd = 0;
+};
+
+struct UndoRing {
+  static constexpr int kSize = 300;
+  int index = 0;  // slot the next edit is written to
+  std::array<UndoEntry, kSize> entries{};
+};

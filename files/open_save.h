@@ -1,0 +1,13 @@
+#pragma once
+// Opening and saving documents.
+#include <string>
+
+#include "platform/win_types.h"
+
+// Opens a file as the Open command does: history first, then by file type.
+// Returns the document window, or null (icon files, failures).
+HWND OpenFileByPath(const std::string& path);
+// Saves a document, under newPath when given (save as); false when not saved.
+bool SaveDocument(int slot, const char* newPath);
+// Whole path in the form stored on disk (letter case, long names).
+std::string DiskFormOfPath(const std::string& path);

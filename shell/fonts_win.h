@@ -1,0 +1,7 @@
+#pragma once
+#include "platform/win_types.h"
+
+// Creates the process-wide fonts from the settings and the fixed table.
+void CreateAppFonts();
+void DeleteAppFonts();
+HFONT CreateFontFrom(const LOGFONTA& font);

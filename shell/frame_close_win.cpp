@@ -1,0 +1,69 @@
+// The frame's close sequence and the store of its placement.
+#include <vector>
+
+#include "editor/editor_hooks.h"
+#include "shell/app.h"
+#include "shell/app_seams.h"
+#include "shell/doc_windows_win.h"
+#include "shell/frame_commands_win.h"
+#include "shell/frame_win.h"
+#include "shell/project_seams.h"
+#include "shell/rebar_win.h"
+#include "shell/tab_bar_win.h"
+
+namespace {
+FrameState& F() { return g_app.frameState; }
+constexpr UINT_PTR kBackupTimer = 10;
+
+// Document windows from the top of the MDI order.
+std::vector<HWND> DocumentWindowsTopFirst() {
+  std::vector<HWND> result;
+  for (HWND w = GetWindow(F().mdiClient, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+    if (g_app.docs.SlotOfWindow(w) >= 0) result.push_back(w);
+  return result;
+}
+}  // namespace
+
+void StoreWindowPlacement() {
+  WINDOWPLACEMENT wp{};
+  wp.length = sizeof wp;
+  GetWindowPlacement(g_app.frame, &wp);
+  if (wp.showCmd == SW_SHOWMAXIMIZED || IsZoomed(g_app.frame)) {
+    g_app.settings.IsWindowMax = 1;
+  } else if (!IsIconic(g_app.frame)) {
+    g_app.settings.IsWindowMax = 0;
+    GetWindowRect(g_app.frame, &g_app.settings.WindowRect);
+  }
+}
+
+void RunCloseSequence() {
+  if (ClassViewScanRunning()) {
+    RequestCloseAfterClassViewScan();
+    return;
+  }
+  if (F().compileView) SendMessageA(F().compileView, WM_COMMAND, 2, 0);
+  if (HWND active = ActiveDocumentWindow()) g_app.settings.IsMDIZoomed = IsZoomed(active) ? 1 : 0;
+  if (ProjectIsOpen() && !CloseProject()) return;
+  for (HWND w : DocumentWindowsTopFirst()) {
+    int slot = g_app.docs.SlotOfWindow(w);
+    if (slot >= 0 && !ConfirmSaveBeforeClose(slot)) return;
+  }
+  KillTimer(g_app.frame, kBackupTimer);
+  if (F().projectTool) GetWindowRect(F().projectTool, &g_app.settings.ProjectViewRect);
+  DestroyProjectViewWindows();
+  DestroyRebar();
+  DestroyTabBar();
+  DestroyWebPane();
+  StoreWindowPlacement();
+  for (int i = 0; i < DocumentTable::kSlots; ++i) {
+    HWND w = g_app.docs.slots[i].window;
+    if (!w) continue;
+    FreeSlot(i);
+    SendMessageA(F().mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(w), 0);
+  }
+  if (F().nextClipboardViewer || GetClipboardViewer() == g_app.frame)
+    ChangeClipboardChain(g_app.frame, F().nextClipboardViewer);
+  ShutDown();
+  DeleteEditorFonts();
+  DestroyWindow(g_app.frame);
+}

@@ -1,0 +1,242 @@
+// The frame's command table: shell commands here, the rest routed to their subsystem.
+#include "shell/frame_commands_win.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <cstdio>
+
+#include "editor/editor_hooks.h"
+#include "files/paths.h"
+#include "resources/ids.h"
+#include "shell/app.h"
+#include "shell/menu_object_win.h"
+#include "shell/clipboard_win.h"
+#include "shell/doc_windows_win.h"
+#include "shell/frame_win.h"
+#include "shell/message_box.h"
+#include "shell/rebar_win.h"
+#include "shell/tab_bar_win.h"
+
+namespace {
+
+constexpr const char* kHomePage = "https://quillet.jp/";
+
+FrameState& F() { return g_app.frameState; }
+
+bool IsTextDocCommand(UINT id) {
+  switch (id) {
+    case ID_EDIT_UNDO: case ID_RAD_UNDO: case ID_EDIT_REDO: case ID_RAD_REDO:
+    case ID_EDIT_CUT: case ID_EDIT_COPY: case ID_EDIT_PASTE: case ID_EDIT_DELETE:
+    case ID_EDIT_SELECTALL: case ID_TOOL_CHARCOUNT: case ID_TOOL_CHARCOUNTSEL:
+    case ID_CONV_QUOTEWRAP: case ID_CONV_WRAP:
+      return true;
+  }
+  return id >= ID_CONV_LOWER && id <= ID_CONV_SPACE2TAB;
+}
+
+// Commands that act on the active document, routed by its kind.
+void DocumentCommand(UINT id) {
+  const int slot = ActiveSlot();
+  if (slot < 0) return;
+  const int kind = g_app.docs.slots[slot].kind;
+  if (IsTextKind(kind)) {
+    DispatchTextCommand(slot, id);
+    return;
+  }
+  CommandNotAvailable(id);
+}
+
+void SetTabColour(COLORREF colour) {
+  const int slot = ActiveSlot();
+  if (slot < 0) return;
+  TabSetColour(g_app.docs.slots[slot].title, colour);
+}
+
+void ChooseCustomTabColour() {
+  static const COLORREF kCustom[16] = {0xFFFFFF, 0x000000, 0x808080, 0xC0C0C0, 0x000080, 0x0000FF, 0x008080, 0x00FFFF,
+                                       0x008000, 0x00FF00, 0x808000, 0xFFFF00, 0x800000, 0xFF0000, 0x800080, 0xFF00FF};
+  COLORREF custom[16];
+  std::copy(kCustom, kCustom + 16, custom);
+  CHOOSECOLORA cc{};
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = g_app.frame;
+  cc.rgbResult = F().customTabColour;
+  cc.lpCustColors = custom;
+  cc.Flags = CC_FULLOPEN | CC_RGBINIT;
+  if (!ChooseColorA(&cc)) return;
+  F().customTabColour = cc.rgbResult;
+  SetTabColour(cc.rgbResult);
+}
+
+void MoveToRecycleBin() {
+  const int slot = ActiveSlot();
+  if (slot < 0) return;
+  DocumentSlot& s = g_app.docs.slots[slot];
+  if (s.path.empty()) return;
+  std::string question = PathFileName(s.path) + " をごみ箱に移動して閉じます。よろしいですか？";
+  if (QuilletMessageBox(g_app.frame, question.c_str(), "Quillet", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
+  std::string from = s.path;
+  from.push_back('\0');  // double-NUL terminated list
+  SHFILEOPSTRUCTA op{};
+  op.hwnd = g_app.frame;
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.c_str();
+  op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION;
+  SHFileOperationA(&op);
+  if (s.text) s.text->modified = 0;
+  SendMessageA(s.window, WM_CLOSE, 0, 0);
+}
+
+void CloseOthers() {
+  const HWND current = ActiveDocumentWindow();
+  for (DocumentSlot& s : g_app.docs.slots)
+    if (s.InUse() && s.window != current) SendMessageA(s.window, WM_CLOSE, 0, 0);
+}
+
+void OpenFolder() {
+  const int slot = ActiveSlot();
+  if (slot < 0 || g_app.docs.slots[slot].path.empty()) return;
+  std::string dir = PathDirectory(g_app.docs.slots[slot].path);
+  ShellExecuteA(g_app.frame, "explore", dir.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void ToggleProjectView() {
+  F().projectViewVisible = !F().projectViewVisible;
+  HWND shown = g_app.settings.IsClipProjectView ? F().projectView : F().projectTool;
+  if (shown) ShowWindow(shown, F().projectViewVisible ? SW_SHOW : SW_HIDE);
+  if (!g_app.settings.IsClipProjectView && F().projectViewVisible && F().projectView) ShowWindow(F().projectView, SW_SHOW);
+  if (g_app.mainMenu)
+    CheckMenuItem(g_app.mainMenu->handle(), ID_VIEW_PROJECTVIEW,
+                  MF_BYCOMMAND | (F().projectViewVisible ? MF_CHECKED : MF_UNCHECKED));
+  FrameRelayout();
+  ShowWindow(F().mdiClient, SW_SHOW);
+}
+
+void ToggleTopmost() {
+  HMENU menu = g_app.mainMenu ? g_app.mainMenu->handle() : nullptr;
+  const bool wasChecked = menu && (GetMenuState(menu, ID_VIEW_TOPMOST, MF_BYCOMMAND) & MF_CHECKED);
+  SetWindowPos(g_app.frame, wasChecked ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (menu) CheckMenuItem(menu, ID_VIEW_TOPMOST, MF_BYCOMMAND | (wasChecked ? MF_UNCHECKED : MF_CHECKED));
+}
+
+void ToggleRightTurn() {
+  g_app.settings.IsRightTurn = !g_app.settings.IsRightTurn;
+  if (g_app.mainMenu)
+    CheckMenuItem(g_app.mainMenu->handle(), ID_VIEW_RIGHTTURN,
+                  MF_BYCOMMAND | (g_app.settings.IsRightTurn ? MF_CHECKED : MF_UNCHECKED));
+  RelayoutAllTextDocuments();
+}
+
+void ShowAboutPlaceholder() {
+  QuilletMessageBox(g_app.frame, "Quillet\nOrvenic ソースエディタ バージョン 1.0", "Quillet", MB_OK | MB_ICONINFORMATION);
+}
+
+void OpenHistoryEntry(const History& history, int index) {
+  if (index < 0 || index >= static_cast<int>(history.paths.size())) return;
+  std::string path = history.paths[index];  // the open may reorder the history
+  OpenFileByPathCommand(path);
+}
+
+}  // namespace
+
+void CommandNotAvailable(UINT) {
+  QuilletMessageBox(g_app.frame, "この機能は、このバージョンではまだ使用できません。", "Quillet",
+                    MB_OK | MB_ICONINFORMATION);
+}
+
+void OnFrameCommand(UINT id, UINT code, HWND control) {
+  if (control && RebarCommand(id, code, control)) return;
+  if (id >= ID_RECENT_FILE_FIRST && id <= ID_RECENT_FILE_LAST) {
+    OpenHistoryEntry(g_app.settings.fileHistory, id - ID_RECENT_FILE_FIRST);
+    return;
+  }
+  if (id >= ID_RECENT_PROJECT_FIRST && id <= ID_RECENT_PROJECT_LAST) {
+    OpenHistoryEntry(g_app.settings.projectHistory, id - ID_RECENT_PROJECT_FIRST);
+    return;
+  }
+  if (IsTextDocCommand(id)) {
+    DocumentCommand(id);
+    return;
+  }
+  switch (id) {
+    case ID_CLOSE_WEBPANE:
+      F().webPaneShown = false;
+      FrameRelayout();
+      return;
+    case ID_FILE_EXIT: SendMessageA(g_app.frame, WM_CLOSE, 0, 0); return;
+    case ID_FILE_NEW: CreateTextDocumentWindow(std::string(), kDocText, 0xE6E6E6, nullptr); return;
+    case ID_FILE_CLOSE:
+      if (HWND active = ActiveDocumentWindow()) SendMessageA(active, WM_CLOSE, 0, 0);
+      return;
+    case ID_FILE_OPEN: case ID_FILE_SAVE: case ID_FILE_SAVEAS: case ID_FILE_SAVEALL: case ID_FILE_ENCODING:
+      DispatchFileCommand(id);
+      return;
+    case ID_SEARCH_FIND: case ID_SEARCH_REPLACE: case ID_SEARCH_FINDNEXT:
+      DispatchSearchCommand(id);
+      return;
+    case ID_HELP_ABOUT: ShowAboutPlaceholder(); return;
+    case ID_HELP_TOPICS: {
+      std::string page = g_app.ProgramDir + "Topics\\index.html";
+      ShellExecuteA(g_app.frame, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+      return;
+    }
+    case ID_HELP_HOMEPAGE: ShellExecuteA(g_app.frame, "open", kHomePage, nullptr, nullptr, SW_SHOWNORMAL); return;
+    case ID_VIEW_PROJECTVIEW: ToggleProjectView(); return;
+    case ID_VIEW_TOPMOST: ToggleTopmost(); return;
+    case ID_VIEW_RIGHTTURN: ToggleRightTurn(); return;
+    case ID_TAB_RECYCLE: MoveToRecycleBin(); return;
+    case ID_TAB_COPYPATH: {
+      const int slot = ActiveSlot();
+      if (slot >= 0 && !g_app.docs.slots[slot].path.empty()) PutTextOnClipboard(g_app.docs.slots[slot].path);
+      return;
+    }
+    case ID_TAB_CLOSEOTHERS: CloseOthers(); return;
+    case ID_TAB_OPENFOLDER: OpenFolder(); return;
+    case ID_TABCOLOR_RED: SetTabColour(0xC8C8FF); return;
+    case ID_TABCOLOR_GREEN: SetTabColour(0xC8FFC8); return;
+    case ID_TABCOLOR_BLUE: SetTabColour(0xFFDCC8); return;
+    case ID_TABCOLOR_YELLOW: SetTabColour(0xB4FFFF); return;
+    case ID_TABCOLOR_GREY: SetTabColour(0xE6E6E6); return;
+    case ID_TABCOLOR_WHITE: SetTabColour(0xFFFFFF); return;
+    case ID_TABCOLOR_CUSTOM: ChooseCustomTabColour(); return;
+    // Project and compile commands have states and help texts but no action in the frame.
+    case ID_PROJECT_OPEN: case ID_PROJECT_CLOSE: case ID_PROJECT_SAVE:
+    case ID_BUILD_DEBUGRUN: case ID_BUILD_RELEASE: case ID_BUILD_DEBUG:
+      return;
+    case ID_TOOL_OPTIONS: case ID_PROJECT_OPTIONS: case ID_FILE_PRINT: case ID_FILE_PAGESETUP:
+    case ID_FILE_PREVIEW: case ID_SEARCH_WEB: case ID_VIEW_BAND1: case ID_VIEW_BAND2: case ID_VIEW_BAND3:
+    case ID_VIEW_BAND4: case ID_VIEW_BAND5: case ID_VIEW_NOGRIPPER: case ID_VIEW_RESETBANDS:
+      CommandNotAvailable(id);
+      return;
+  }
+}
+
+void ShowTabContextMenu() {
+  HWND tabs = TabBarWindow();
+  POINT screen;
+  GetCursorPos(&screen);
+  POINT p = screen;
+  ScreenToClient(tabs, &p);
+  TCHITTESTINFO hit{};
+  hit.pt = p;
+  const int index = TabCtrl_HitTest(tabs, &hit);
+  if (index >= 0) {
+    TabCtrl_SetCurSel(tabs, index);
+    ActivateSelectedTab();
+  }
+  HMENU menu = g_app.menus.tab;
+  const int slot = ActiveSlot();
+  if (!menu || slot < 0) return;
+  const DocumentSlot& s = g_app.docs.slots[slot];
+  std::string saveText = s.path.empty() ? "保存(&S)" : PathFileName(s.path) + " を保存(&S)";
+  ModifyMenuA(menu, ID_FILE_SAVE, MF_BYCOMMAND | MF_STRING, ID_FILE_SAVE, saveText.c_str());
+  const UINT state = MF_BYCOMMAND | (s.path.empty() ? MF_GRAYED : MF_ENABLED);
+  EnableMenuItem(menu, ID_TAB_COPYPATH, state);
+  EnableMenuItem(menu, ID_TAB_OPENFOLDER, state);
+  EnableMenuItem(menu, ID_TAB_RECYCLE, state);
+  TrackPopupMenu(menu, TPM_RIGHTBUTTON, screen.x, screen.y, 0, g_app.frame, nullptr);
+}
+
+LRESULT MenuOwnerDraw(UINT, LPARAM) { return FALSE; }

@@ -1,0 +1,34 @@
+#pragma once
+// Command routing of the frame and the pieces of the frame that commands use.
+#include <string>
+
+#include "platform/win_types.h"
+
+// WM_COMMAND of the frame: recent files, then the command table.
+void OnFrameCommand(UINT id, UINT code, HWND control);
+// Opens a file as the Open command does (history, type, document).
+void OpenFileByPathCommand(const std::string& path);
+// The close sequence (WM_CLOSE, WM_QUERYENDSESSION).
+void RunCloseSequence();
+// Stores IsWindowMax / WindowRect from the frame's placement.
+void StoreWindowPlacement();
+// Message 1094: the compiler reports a zero-based line of the file named in pgm.tmp.
+void OnCompilerSourcePosition(int line);
+// Right click on the tab bar.
+void ShowTabContextMenu();
+// WM_INITMENU: the recent-files submenu from the file history.
+void RefreshRecentFilesMenu();
+// WM_MEASUREITEM / WM_DRAWITEM of menu items.
+LRESULT MenuOwnerDraw(UINT msg, LPARAM lp);
+// Project view (docked or in its tool window) and the web-search pane.
+void CreateProjectViewWindows(HWND frame);
+void DestroyProjectViewWindows();
+void CreateWebPane(HWND frame);
+void DestroyWebPane();
+
+// Command groups of the subsystems; each returns true when it handled the command.
+bool DispatchTextCommand(int slot, UINT id);   // editing of text documents
+bool DispatchSearchCommand(UINT id);           // find and replace
+bool DispatchFileCommand(UINT id);             // open, save, encoding
+// Tells the user that a command of a part not built yet cannot run.
+void CommandNotAvailable(UINT id);

@@ -1,0 +1,36 @@
+#pragma once
+// Placement of the frame's children from the client size and pane sizes.
+
+struct LayoutRect {
+  int x = 0, y = 0, w = 0, h = 0;
+};
+
+struct FrameLayoutInput {
+  int width = 0, height = 0;   // client area
+  int rebarHeight = 0;
+  int statusHeight = 0;
+  int tabHeight = 0;           // height of the first tab's rectangle, 0 without tabs
+  bool projectViewDocked = false;  // docked and visible
+  bool webPaneShown = false;
+  bool debuggerDocked = false;
+  bool compileDocked = false;
+  int projectViewWidth = 200;  // width_ClipProjectView
+  int webPaneWidth = 230;      // width_WebSearchView
+  int debuggerHeight = 180;    // height_ClipDebuggerView
+  int compileHeight = 130;     // height_ClipCompileView
+};
+
+struct FrameLayout {
+  int statusParts[5] = {};
+  LayoutRect rebar, tabBar, mdiClient, webPane, projectView, debuggerView, compileView;
+  int available = 0;  // height between the rebar and the status bar less the docked views
+};
+
+FrameLayout ComputeFrameLayout(const FrameLayoutInput& in);
+
+// Splitter drag states.
+enum SplitterKind { kSplitNone = 0, kSplitProject = 1, kSplitDebugger = 2, kSplitCompile = 3, kSplitWeb = 4 };
+
+// New pane size for a drag: start size plus or minus the mouse travel, clamped.
+int ClampSplitterSize(int kind, int startSize, int travel, int clientWidth, int clientHeight,
+                      int compileHeight);

@@ -1,0 +1,19 @@
+#pragma once
+// The main frame window (class Wrenfold) and its children.
+#include "platform/win_types.h"
+
+bool CreateFrameWindow();
+HWND FrameMdiClient();
+HWND FrameStatusBar();
+// Lays the children out again (tab bar height, panes, rebar changes).
+void FrameRelayout();
+void JoinClipboardChain();
+// Image lists made by the toolbar and the project view; destroyed at shutdown.
+void DestroyFrameImageLists();
+// While a project is open every window-designer document offers the message to
+// its property dialog; true when one took it.
+bool DesignerPropertyDialogsTakeMessage(MSG* msg);
+// The compile commands and platform selector are enabled only with a project or a Source document.
+void RefreshCompileCommandStates();
+// Text of status-bar pane 0 set by the editor (shown for commands without help text).
+void SetEditorStatusText(const char* text);

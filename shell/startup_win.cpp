@@ -1,0 +1,148 @@
+// Start-up of the process-wide state, in the order the rest of the program relies on.
+#include <objbase.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "resources/ids.h"
+#include "shell/app.h"
+#include "shell/app_seams.h"
+#include "shell/fonts_win.h"
+#include "shell/menu_object_win.h"
+#include "shell/message_box.h"
+
+App g_app;
+
+namespace {
+
+std::string ModuleDirectory(HINSTANCE instance) {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(instance, path, MAX_PATH);
+  char drive[_MAX_DRIVE], dir[_MAX_DIR];
+  _splitpath(path, drive, dir, nullptr, nullptr);
+  std::string result = std::string(drive) + dir;
+  if (result.empty() || result.back() != '\\') result += '\\';
+  return result;
+}
+
+HMODULE LoadAncillary(const char* name) {
+  std::string path = ModuleDirectory(nullptr) + "Ancillar\\" + name;
+  return LoadLibraryA(path.c_str());
+}
+
+// Command -> menu icon of the icon library.
+struct IconBinding {
+  int icon;
+  UINT command;
+};
+constexpr IconBinding kMenuIcons[] = {
+    {105, ID_FILE_NEW},     {106, ID_FILE_OPEN},      {109, ID_FILE_SAVE},      {101, ID_FILE_SAVEALL},
+    {112, ID_FILE_PREVIEW}, {111, ID_FILE_PRINT},     {103, ID_EDIT_CUT},       {102, ID_EDIT_COPY},
+    {107, ID_EDIT_PASTE},   {110, ID_EDIT_UNDO},      {108, ID_EDIT_REDO},      {104, ID_SEARCH_FIND},
+    {115, ID_TOOL_OPTIONS}, {123, ID_CONV_LOWER},     {122, ID_CONV_UPPER},     {124, ID_CONV_HALFWIDTH},
+    {121, ID_CONV_FULLWIDTH}, {126, ID_CONV_KATAKANA}, {125, ID_CONV_HIRAGANA}, {117, ID_HELP_TOPICS},
+    {127, ID_TOOL_CHARCOUNT},
+};
+
+void BuildMainMenu() {
+  HMENU menu = g_app.resLib ? LoadMenuA(g_app.resLib, MAKEINTRESOURCEA(IDR_MAINMENU)) : nullptr;
+  if (!menu) return;
+  g_app.mainMenu = new MenuObject(menu, true);
+  for (auto& top : g_app.mainMenu->items()) {
+    if (!top->submenu) continue;
+    if (MenuItemRecord* history = top->submenu->FindByText("FileHistory")) {
+      top->submenu->SetItemText(history, "最近使ったファイル(&F)");
+      g_app.recentFilesMenu = history->submenu ? history->submenu->handle() : nullptr;
+      break;
+    }
+  }
+  if (g_app.iconLib) {
+    for (const IconBinding& b : kMenuIcons) {
+      HICON icon = static_cast<HICON>(
+          LoadImageA(g_app.iconLib, MAKEINTRESOURCEA(b.icon), IMAGE_ICON, 16, 16, 0));
+      g_app.mainMenu->SetCommandIcon(b.command, icon);
+    }
+  }
+}
+
+void LoadContextMenu(int id, HMENU& menu, HMENU& sub) {
+  menu = g_app.resLib ? LoadMenuA(g_app.resLib, MAKEINTRESOURCEA(id)) : nullptr;
+  sub = menu ? GetSubMenu(menu, 0) : nullptr;
+}
+
+void LoadContextMenus() {
+  ContextMenus& m = g_app.menus;
+  LoadContextMenu(IDR_MENU_EDITOR, m.editorMenu, m.editor);
+  LoadContextMenu(IDR_MENU_BANDS, m.bandsMenu, m.bands);
+  LoadContextMenu(IDR_MENU_TAB, m.tabMenu, m.tab);
+  m.tabColour = m.tab ? GetSubMenu(m.tab, 0) : nullptr;
+  LoadContextMenu(IDR_MENU_PV_FILES, m.pvFilesMenu, m.pvFiles);
+  LoadContextMenu(IDR_MENU_PV_CLASSES, m.pvClassesMenu, m.pvClasses);
+  LoadContextMenu(IDR_MENU_PV_MATERIAL, m.pvMaterialMenu, m.pvMaterial);
+  LoadContextMenu(IDR_MENU_DESIGNER, m.designerMenu, m.designer);
+}
+
+bool LoadPalette() {
+  std::string path = g_app.ProgramDir + "Ancillar\\8bit.plt";
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    char text[MAX_PATH + 64];
+    std::snprintf(text, sizeof text, "\"%s\" ファイルの読み込みに失敗しました。", path.c_str());
+    QuilletMessageBox(nullptr, text, "エラー", MB_OK | MB_ICONWARNING);
+    return false;
+  }
+  DWORD read = 0;
+  ReadFile(file, g_app.palette, sizeof g_app.palette, &read, nullptr);
+  CloseHandle(file);
+  return true;
+}
+
+}  // namespace
+
+bool StartUp(HINSTANCE instance) {
+  g_app.instance = instance;
+  // 1. The two resource libraries; a missing one only means missing resources.
+  g_app.resLib = LoadAncillary("res.dll");
+  g_app.iconLib = LoadAncillary("icon_res.dll");
+  // 2-3.
+  g_app.ProgramDir = ModuleDirectory(instance);
+  g_app.PrivateHeap = HeapCreate(HEAP_GENERATE_EXCEPTIONS, 0, 0);
+  // 4.
+  CreateRecoveryDir();
+  // 5.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  // 6-7.
+  g_app.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  g_app.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  g_app.compilerName = "Tarnwick.exe";
+  // The ancillary DLLs are looked up before any window exists.
+  LoadAncillaryLibraries();
+  // 8.
+  LoadSettingsAtStartUp();
+  // 9.
+  g_app.user32 = LoadLibraryA("user32.dll");
+  if (g_app.user32)
+    g_app.setLayered = reinterpret_cast<SetLayeredWindowAttributesFn>(
+        reinterpret_cast<void*>(GetProcAddress(g_app.user32, "SetLayeredWindowAttributes")));
+  // 10-11.
+  CreateAppFonts();
+  g_app.toolBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+  // 12.
+  g_app.programIcon = static_cast<HICON>(
+      LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 16, 16, 0));
+  if (g_app.resLib)
+    g_app.designerIcon = static_cast<HICON>(
+        LoadImageA(g_app.resLib, MAKEINTRESOURCEA(IDI_DESIGNER), IMAGE_ICON, 16, 16, 0));
+  // 13-15.
+  BuildMainMenu();
+  LoadContextMenus();
+  // 16.
+  g_app.RadClipboardFormat = RegisterClipboardFormatA("Wrenfold-RAD");
+  // 17.
+  if (!LoadPalette()) return false;
+  // 18-19.
+  CreateClassViewState();
+  LoadThemesAtStartUp();
+  return true;
+}

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The real program under Wine: the frame appears, Alt+F4 closes it, the process
+# exits with code 0 and leaves no recovery directory behind.
+set -u
+prog="$1"; export WINEPREFIX="$2"; src="$3"
+source "$src/tools/wine-env"
+quillet_ensure_prefix || exit 1
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -r "$prog" "$work/Quillet"
+rm -rf "$work/Quillet/UserSetting"
+tmpdir="$work/tmp"; mkdir -p "$tmpdir"
+wintmp="Z:$(echo "$tmpdir" | sed 's|/|\\|g')"
+
+cd "$work/Quillet"
+TMP="$wintmp" TEMP="$wintmp" wine ./Quillet.exe >"$work/wine.log" 2>&1 &
+pid=$!
+
+win=""
+for _ in $(seq 1 150); do
+  win=$(xdotool search --onlyvisible --class Wrenfold 2>/dev/null | head -1)
+  [ -n "$win" ] && break
+  sleep 0.2
+done
+[ -n "$win" ] || { echo "FAIL: frame window did not appear"; cat "$work/wine.log"; kill $pid; exit 1; }
+name=$(xdotool getwindowname "$win")
+[ "$name" = "Quillet" ] || { echo "FAIL: frame title is '$name'"; kill $pid; exit 1; }
+ls "$tmpdir" | grep -q '^Quillet_Temporary_' || { echo "FAIL: no recovery directory while running"; kill $pid; exit 1; }
+
+xdotool windowfocus --sync "$win" 2>/dev/null || true
+xdotool key --window "$win" alt+F4
+for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.2; done
+if kill -0 $pid 2>/dev/null; then echo "FAIL: still running after Alt+F4"; kill $pid; exit 1; fi
+wait $pid; rc=$?
+[ $rc -eq 0 ] || { echo "FAIL: exit code $rc"; cat "$work/wine.log"; exit 1; }
+if ls "$tmpdir" | grep -q '^Quillet_Temporary_'; then echo "FAIL: recovery directory left behind"; exit 1; fi
+echo "PASS"

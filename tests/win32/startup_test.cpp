@@ -1,0 +1,140 @@
+// Start-up and shutdown of the real program, and the resource library it loads.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "resources/ids.h"
+#include "shell/app.h"
+#include "shell/menu_object_win.h"
+#include "test_support.h"
+
+namespace {
+
+// The texts of MENUITEM and POPUP lines of one MENU block of menus.rc, in order.
+std::vector<std::string> MenuTextsFromScript(const std::string& menuName) {
+  std::string script = ReadWholeFile(std::string(QUILLET_SOURCE_DIR) + "/resources/menus.rc");
+  std::vector<std::string> texts;
+  size_t pos = script.find(menuName + " MENU");
+  if (pos == std::string::npos) return texts;
+  int depth = 0;
+  bool begun = false;
+  size_t lineStart = script.find('\n', pos) + 1;
+  while (lineStart < script.size()) {
+    size_t end = script.find('\n', lineStart);
+    std::string line = script.substr(lineStart, end - lineStart);
+    lineStart = end == std::string::npos ? script.size() : end + 1;
+    std::string trimmed = line.substr(line.find_first_not_of(" \t") == std::string::npos ? line.size() : line.find_first_not_of(" \t"));
+    if (trimmed.rfind("BEGIN", 0) == 0) { ++depth; begun = true; continue; }
+    if (trimmed.rfind("END", 0) == 0) { if (--depth == 0 && begun) break; continue; }
+    if (trimmed.rfind("MENUITEM SEPARATOR", 0) == 0) continue;
+    if (trimmed.rfind("MENUITEM", 0) == 0 || trimmed.rfind("POPUP", 0) == 0) {
+      size_t q1 = trimmed.find('"'), q2 = trimmed.find('"', q1 + 1);
+      std::string text = trimmed.substr(q1 + 1, q2 - q1 - 1);
+      size_t tab;
+      while ((tab = text.find("\\t")) != std::string::npos) text.replace(tab, 2, "\t");
+      texts.push_back(Utf8ToSjis(text));
+    }
+  }
+  return texts;
+}
+
+void CollectMenuTexts(const MenuObject& menu, std::vector<std::string>& out) {
+  for (const auto& item : menu.items()) {
+    if (item->separator) continue;
+    out.push_back(item->text);
+    if (item->submenu) CollectMenuTexts(*item->submenu, out);
+  }
+}
+
+}  // namespace
+
+TEST(StartUp, MainMenuAndContextMenusComeFromTheResourceLibrary) {
+  ASSERT_TRUE(StartUp(GetModuleHandleA(nullptr)));
+  ASSERT_NE(g_app.resLib, nullptr);
+  ASSERT_NE(g_app.mainMenu, nullptr);
+  std::vector<std::string> expected = MenuTextsFromScript("IDR_MAINMENU");
+  ASSERT_GT(expected.size(), 40u);
+  for (std::string& text : expected)
+    if (text == "FileHistory") text = Utf8ToSjis("最近使ったファイル(&F)");
+  std::vector<std::string> actual;
+  CollectMenuTexts(*g_app.mainMenu, actual);
+  // The recent-files submenu holds run-time entries only.
+  expected.erase(std::remove(expected.begin(), expected.end(), Utf8ToSjis("なし")), expected.end());
+  actual.erase(std::remove(actual.begin(), actual.end(), Utf8ToSjis("なし")), actual.end());
+  EXPECT_EQ(actual, expected);
+  EXPECT_NE(g_app.recentFilesMenu, nullptr);
+  EXPECT_NE(g_app.menus.editor, nullptr);
+  EXPECT_NE(g_app.menus.tabColour, nullptr);
+  EXPECT_EQ(GetMenuItemID(g_app.menus.tabColour, 0), static_cast<UINT>(ID_TABCOLOR_RED));
+  EXPECT_NE(g_app.menus.designer, nullptr);
+  // Menu icons were attached from the icon library.
+  MenuItemRecord* save = g_app.mainMenu->FindByCommand(ID_FILE_SAVE);
+  ASSERT_NE(save, nullptr);
+  EXPECT_NE(save->icon, nullptr);
+  EXPECT_NE(g_app.RadClipboardFormat, 0u);
+  std::string recovery = g_app.RecoveryDir;
+  ASSERT_FALSE(recovery.empty());
+  EXPECT_NE(GetFileAttributesA(recovery.c_str()), INVALID_FILE_ATTRIBUTES);
+  ShutDown();
+  EXPECT_EQ(GetFileAttributesA(recovery.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(StartUp, FrameAppearsAndClosingLeavesNothingBehind) {
+  std::string dir = CopyProgramDir({});
+  ChildProgram program;
+  ASSERT_TRUE(program.Start(dir));
+  HWND frame = program.WaitForWindow("Wrenfold", nullptr);
+  ASSERT_NE(frame, nullptr);
+  char title[64] = {};
+  GetWindowTextA(frame, title, sizeof title);
+  EXPECT_STREQ(title, "Quillet");
+  EXPECT_NE(GetMenu(frame), nullptr);
+  // The recovery directory exists while the program runs.
+  bool sawRecovery = false;
+  for (const std::string& name : ListFolder(program.tempDir)) sawRecovery |= name.rfind("Quillet_Temporary_", 0) == 0;
+  EXPECT_TRUE(sawRecovery);
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  DWORD code = 1234;
+  ASSERT_TRUE(program.WaitExit(20000, &code));
+  EXPECT_EQ(code, 0u);
+  for (const std::string& name : ListFolder(program.tempDir))
+    EXPECT_NE(name.rfind("Quillet_Temporary_", 0), 0u) << name;
+  RemoveTree(dir);
+}
+
+TEST(StartUp, MissingPaletteShowsTheReadMessageAndExitsWithZero) {
+  std::string dir = CopyProgramDir({"Ancillar\\8bit.plt"});
+  ChildProgram program;
+  ASSERT_TRUE(program.Start(dir));
+  HWND box = program.WaitForWindow("#32770", Utf8ToSjis("エラー").c_str());
+  ASSERT_NE(box, nullptr);
+  std::string expected = Utf8ToSjis("\"" ) + dir + "Ancillar\\8bit.plt" + Utf8ToSjis("\" ファイルの読み込みに失敗しました。");
+  bool found = false;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    char text[512] = {};
+    GetWindowTextA(child, text, sizeof text);
+    found |= expected == text;
+  }
+  EXPECT_TRUE(found) << expected;
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  DWORD code = 1234;
+  ASSERT_TRUE(program.WaitExit(20000, &code));
+  EXPECT_EQ(code, 0u);
+  for (const std::string& name : ListFolder(program.tempDir))
+    EXPECT_NE(name.rfind("Quillet_Temporary_", 0), 0u) << name;
+  RemoveTree(dir);
+}
+
+TEST(StartUp, MissingResourceLibraryStillStartsWithoutMenu) {
+  std::string dir = CopyProgramDir({"Ancillar\\res.dll"});
+  ChildProgram program;
+  ASSERT_TRUE(program.Start(dir));
+  HWND frame = program.WaitForWindow("Wrenfold", nullptr);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(GetMenu(frame), nullptr);
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  DWORD code = 1234;
+  ASSERT_TRUE(program.WaitExit(20000, &code));
+  EXPECT_EQ(code, 0u);
+  RemoveTree(dir);
+}
