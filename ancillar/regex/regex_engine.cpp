@@ -1,0 +1,334 @@
+#include "ancillar/regex/regex_engine.h"
+
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <mutex>
+#include <new>
+#include <stdexcept>
+
+#include "ancillar/regex/regex_command_parse.h"
+#include "ancillar/regex/regex_prefix.h"
+#include "ancillar/regex/sjis_find.h"
+#include "ancillar/regex/sjis_iterator.h"
+#include "ancillar/regex/sjis_regex_traits.h"
+
+namespace {
+
+using Regex = boost::basic_regex<char32_t, SjisRegexTraits>;
+using Match = boost::match_results<SjisIterator>;
+namespace rc = boost::regex_constants;
+
+// Work allowed to one search call (Boost counts matcher states): a base plus
+// a share per byte searched. Long subjects are searched in blocks, so this
+// bounds a pathological pattern without refusing a long but ordinary search.
+constexpr std::ptrdiff_t kBaseStates = 1000000;
+constexpr std::ptrdiff_t kStatesPerByte = 64;
+constexpr std::ptrdiff_t kBlockBytes = 64 * 1024;
+
+thread_local std::ptrdiff_t g_stateBudget = kBaseStates;
+
+}  // namespace
+
+// Boost gives non-random-access iterators a fixed allowance of 100 million
+// states per search; ours is set per call.
+namespace boost {
+namespace BOOST_REGEX_DETAIL_NS {
+template <>
+inline void perl_matcher<SjisIterator, std::allocator<sub_match<SjisIterator>>,
+                         SjisRegexTraits>::estimate_max_state_count(void*) {
+  max_state_count = g_stateBudget;
+}
+}  // namespace BOOST_REGEX_DETAIL_NS
+}  // namespace boost
+
+struct RegexProgram {
+  RegexCommand command;
+  Regex re;
+  std::u32string format;
+  std::string prefix;  // bytes every match begins with, or empty
+};
+
+namespace {
+
+using Byte = unsigned char;
+
+bool IsLead(unsigned c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+std::u32string Decode(const std::string& s, bool sjis) {
+  std::u32string out;
+  out.reserve(s.size());
+  for (size_t i = 0; i < s.size();) {
+    unsigned c = static_cast<Byte>(s[i]);
+    if (sjis && IsLead(c) && i + 1 < s.size()) {
+      out.push_back(static_cast<char32_t>((c << 8) | static_cast<Byte>(s[i + 1])));
+      i += 2;
+    } else {
+      out.push_back(c);
+      ++i;
+    }
+  }
+  return out;
+}
+
+void AppendCode(std::string& out, char32_t c) {
+  if (c > 0xFF) out.push_back(static_cast<char>((c >> 8) & 0xFF));
+  out.push_back(static_cast<char>(c & 0xFF));
+}
+
+std::string MessageFor(rc::error_type code) {
+  switch (code) {
+    case rc::error_collate: return "照合要素の名前が正しくありません。";
+    case rc::error_ctype: return "文字クラスの名前が正しくありません。";
+    case rc::error_escape: return "エスケープ (\\) の使い方が正しくありません。";
+    case rc::error_backref: return "後方参照の番号が正しくありません。";
+    case rc::error_brack: return "角括弧 [ ] の対応が取れていません。";
+    case rc::error_paren: return "括弧 ( ) の対応が取れていません。";
+    case rc::error_brace: return "波括弧 { } の対応が取れていません。";
+    case rc::error_badbrace: return "繰り返し回数 { } の指定が正しくありません。";
+    case rc::error_range: return "文字範囲の指定が正しくありません。";
+    case rc::error_space: return "メモリが足りません。";
+    case rc::error_badrepeat: return "繰り返し (* + ? { }) の前に対象がありません。";
+    case rc::error_empty: return "正規表現が空です。";
+    case rc::error_complexity: return "正規表現が複雑すぎるため、検索を中止しました。";
+    case rc::error_stack: return "正規表現の処理に必要なメモリが足りないため、検索を中止しました。";
+    case rc::error_perl_extension: return "(? で始まる拡張構文が正しくありません。";
+    default: return "正規表現が正しくありません。";
+  }
+}
+
+std::string CompileMessage(const boost::regex_error& e) {
+  std::string m = MessageFor(e.code());
+  if (e.code() != rc::error_complexity && e.code() != rc::error_stack && e.code() != rc::error_space) {
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "（パターンの %d 文字目付近）", static_cast<int>(e.position()) + 1);
+    m += buf;
+  }
+  return m;
+}
+
+std::shared_ptr<const RegexProgram> Compile(std::string_view command, std::string& error) {
+  auto prog = std::make_shared<RegexProgram>();
+  if (!ParseRegexCommand(command, prog->command, error)) return nullptr;
+  const RegexCommand& c = prog->command;
+  const std::u32string pattern = Decode(c.pattern, c.sjis);
+  rc::syntax_option_type opts = rc::perl;
+  if (c.icase) opts |= rc::icase;
+  opts |= c.dotAll ? rc::mod_s : rc::no_mod_s;
+  if (c.extended) opts |= rc::mod_x;
+  try {
+    prog->re.assign(pattern.data(), pattern.data() + pattern.size(), opts);
+  } catch (const boost::regex_error& e) {
+    error = CompileMessage(e);
+    return nullptr;
+  }
+  prog->format = Decode(c.replacement, c.sjis);
+  if (!c.extended) {
+    for (char32_t ch : RequiredLiteralPrefix(pattern)) AppendCode(prog->prefix, ch);
+  }
+  return prog;
+}
+
+// ---- searching
+
+struct Subject {
+  const Byte* text;
+  const Byte* end;
+  bool sjis;
+  SjisIterator At(const Byte* p) const { return SjisIterator(p, text, end, sjis); }
+  int CharLen(const Byte* p) const { return (sjis && IsLead(*p) && p + 1 < end) ? 2 : 1; }
+};
+
+rc::match_flag_type FlagsAt(const Subject& s, const Byte* from) {
+  return from > s.text ? rc::match_prev_avail : rc::match_default;
+}
+
+bool SearchFrom(const Subject& s, const Regex& re, const Byte* from, const Byte* last, Match& m,
+                rc::match_flag_type extra) {
+  const std::ptrdiff_t bytes = last - from;
+  g_stateBudget = kBaseStates + kStatesPerByte * (bytes < kBlockBytes ? bytes : kBlockBytes);
+  return boost::regex_search(s.At(from), s.At(last), m, re, FlagsAt(s, from) | extra, s.At(s.text));
+}
+
+// A character boundary about kBlockBytes after a, preferably a line start;
+// nullptr when the rest of the text is short.
+const Byte* BlockEnd(const Subject& s, const Byte* a) {
+  if (s.end - a <= 2 * kBlockBytes) return nullptr;
+  const Byte* from = a + kBlockBytes;
+  const Byte* lf = static_cast<const Byte*>(std::memchr(from, '\n', kBlockBytes));
+  if (lf) return lf + 1;
+  // The byte after a non-lead byte always starts a character.
+  for (const Byte* p = from; p < a + 2 * kBlockBytes; ++p) {
+    if (!IsLead(*p)) return p + 1;
+  }
+  return nullptr;
+}
+
+bool Find(const RegexProgram& prog, const Subject& s, const Byte* from, Match& m) {
+  const Regex& re = prog.re;
+  if (!prog.prefix.empty()) {
+    const Byte* pre = reinterpret_cast<const Byte*>(prog.prefix.data());
+    for (const Byte* p = from; p <= s.end;) {
+      const Byte* q = SjisFindLiteral(p, s.end, pre, prog.prefix.size(), prog.command.icase, s.sjis);
+      if (!q) return false;
+      if (SearchFrom(s, re, q, s.end, m, rc::match_continuous)) return true;
+      p = q + s.CharLen(q);
+    }
+    return false;
+  }
+  const Byte* a = from;
+  for (;;) {
+    const Byte* b = BlockEnd(s, a);
+    if (!b) return SearchFrom(s, re, a, s.end, m, rc::match_default);
+    // Within a block a match may need text beyond it: partial matches report
+    // such starts, and every start found is confirmed against the whole text.
+    Match partial;
+    const rc::match_flag_type blockFlags =
+        rc::match_partial | rc::match_not_eol | rc::match_not_eob | rc::match_not_eow;
+    while (a < b && SearchFrom(s, re, a, b, partial, blockFlags)) {
+      const Byte* start = partial[0].first.base();
+      if (SearchFrom(s, re, start, s.end, m, rc::match_continuous)) return true;
+      if (start >= b) break;
+      a = start + s.CharLen(start);
+    }
+    a = b;
+  }
+}
+
+void FillSpan(const Match& m, RegexSpan& span) {
+  span.begin = reinterpret_cast<const char*>(m[0].first.base());
+  span.end = reinterpret_cast<const char*>(m[0].second.base());
+  span.subBegin.assign(m.size(), nullptr);
+  span.subEnd.assign(m.size(), nullptr);
+  for (size_t i = 0; i < m.size(); ++i) {
+    if (m[i].matched) {
+      span.subBegin[i] = reinterpret_cast<const char*>(m[i].first.base());
+      span.subEnd[i] = reinterpret_cast<const char*>(m[i].second.base());
+    }
+  }
+}
+
+void AppendReplacement(const RegexProgram& prog, const Match& m, std::string& out) {
+  std::u32string codes;
+  m.format(std::back_inserter(codes), prog.format, boost::format_perl, prog.re);
+  for (char32_t c : codes) AppendCode(out, c);
+}
+
+template <class Fn>
+int Guard(std::string& error, Fn fn) {
+  try {
+    return fn();
+  } catch (const boost::regex_error& e) {
+    error = MessageFor(e.code());
+  } catch (const std::bad_alloc&) {
+    error = MessageFor(rc::error_space);
+  } catch (...) {
+    error = "正規表現の処理中にエラーが発生しました。";
+  }
+  return -1;
+}
+
+Subject MakeSubject(const RegexProgram& prog, const char* text, const char* end) {
+  return Subject{reinterpret_cast<const Byte*>(text), reinterpret_cast<const Byte*>(end), prog.command.sjis};
+}
+
+}  // namespace
+
+std::shared_ptr<const RegexProgram> GetRegexProgram(std::string_view command, std::string& error) {
+  // A handful of recent programs: find-next and replace loops repeat the same commands.
+  static std::mutex lock;
+  static std::vector<std::pair<std::string, std::shared_ptr<const RegexProgram>>> cache;
+  try {
+    {
+      std::lock_guard<std::mutex> g(lock);
+      for (size_t i = 0; i < cache.size(); ++i) {
+        if (cache[i].first == command) {
+          auto hit = cache[i].second;
+          if (i != 0) std::swap(cache[i], cache[0]);
+          return hit;
+        }
+      }
+    }
+    auto prog = Compile(command, error);
+    if (!prog) return nullptr;
+    std::lock_guard<std::mutex> g(lock);
+    cache.insert(cache.begin(), {std::string(command), prog});
+    if (cache.size() > 8) cache.pop_back();
+    return prog;
+  } catch (...) {
+    error = MessageFor(rc::error_space);
+    return nullptr;
+  }
+}
+
+bool IsSubstituteProgram(const RegexProgram& program) { return program.command.substitute; }
+bool IsGlobalProgram(const RegexProgram& program) { return program.command.global; }
+
+int RegexFind(const RegexProgram& program, const char* text, const char* from, const char* end,
+              RegexSpan& match, std::string& error) {
+  return Guard(error, [&] {
+    Subject s = MakeSubject(program, text, end);
+    Match m;
+    if (!Find(program, s, reinterpret_cast<const Byte*>(from), m)) return 0;
+    FillSpan(m, match);
+    return 1;
+  });
+}
+
+int RegexSubstitute(const RegexProgram& program, const char* text, const char* from, const char* end,
+                    std::string& out, RegexSpan& first, int& count, std::string& error) {
+  count = 0;
+  return Guard(error, [&] {
+    Subject s = MakeSubject(program, text, end);
+    const Byte* copied = reinterpret_cast<const Byte*>(from);
+    const Byte* pos = copied;
+    const Byte* lastEnd = nullptr;
+    out.clear();
+    Match m;
+    while (pos <= s.end && Find(program, s, pos, m)) {
+      const Byte* b = m[0].first.base();
+      const Byte* e = m[0].second.base();
+      if (b == e && b == lastEnd) {
+        // No empty match right where the previous one ended (as Perl does).
+        if (b >= s.end) break;
+        pos = b + s.CharLen(b);
+        continue;
+      }
+      if (count == 0) FillSpan(m, first);
+      out.append(reinterpret_cast<const char*>(copied), reinterpret_cast<const char*>(b));
+      AppendReplacement(program, m, out);
+      copied = e;
+      lastEnd = e;
+      ++count;
+      if (!program.command.global) break;
+      if (b == e) {
+        if (e >= s.end) break;
+        out.append(reinterpret_cast<const char*>(e), static_cast<size_t>(s.CharLen(e)));
+        copied = e + s.CharLen(e);
+        pos = copied;
+      } else {
+        pos = e;
+      }
+    }
+    if (count == 0) {
+      out.clear();
+      return 0;
+    }
+    out.append(reinterpret_cast<const char*>(copied), reinterpret_cast<const char*>(s.end));
+    return 1;
+  });
+}
+
+int RegexReplacementOf(const RegexProgram& program, const char* text, const char* from, const char* end,
+                       RegexSpan& match, std::string& replacement, std::string& error) {
+  return Guard(error, [&] {
+    Subject s = MakeSubject(program, text, end);
+    Match m;
+    replacement.clear();
+    if (!Find(program, s, reinterpret_cast<const Byte*>(from), m)) return 0;
+    FillSpan(m, match);
+    AppendReplacement(program, m, replacement);
+    return 1;
+  });
+}

@@ -1,0 +1,192 @@
+// Find and replace over a generated 100 MB Shift-JIS BASIC source: a rare
+// literal, the regular expression Dim\s+\w+\s+As\s+Long, and replace-all of
+// "As Long" by "As Integer". bench/search.sh times grep and sed on the same
+// text (written by --write-corpus) against --time runs of this program.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "ancillar/regex/bregexp_api.h"
+#include "search/find_core.h"
+
+namespace {
+
+const char kRareLiteral[] = "致命的な障害";
+const char kRegex[] = "Dim\\s+\\w+\\s+As\\s+Long";
+
+struct Lcg {
+  uint64_t s = 0x9E3779B97F4A7C15ull;
+  uint32_t Next() {
+    s = s * 6364136223846793005ull + 1442695040888963407ull;
+    return static_cast<uint32_t>(s >> 33);
+  }
+};
+
+std::string MakeCorpus(size_t bytes) {
+  static const char* comments[] = {
+      "' 表示処理を開始する前に設定を読み込む", "' ソースの能力を確認します", "' ウィンドウを作成して表示する",
+      "' 文字列を整形してバッファに格納", "' エラーが発生した場合は終了する", "' 画面の再描画を予約"};
+  static const char* statements[] = {
+      "    x = x + 1 ' 加算", "    If n > 0 Then ' 正の値", "    Print \"表示しました\"", "    Dim s As String ' 文字列",
+      "End Function", "    Call ShowWindow(hWnd, SW_SHOW)", "    y = Len(s) * 2 ' 長さの計算", "Next i"};
+  std::string t;
+  t.reserve(bytes + 256);
+  Lcg rng;
+  while (t.size() < bytes) {
+    uint32_t r = rng.Next() % 100000;
+    if (r < 40) {
+      t += "    Dim x As Long ' カウンタ";  // 1 line in 2500
+    } else if (r < 1050) {
+      t += "Sub Proc" + std::to_string(r) + "(ByVal n As Long) ' 手続き";
+    } else if (r < 1051) {
+      t += "    ' 致命的な障害を記録する";
+    } else if (r < 40000) {
+      t += comments[r % 6];
+    } else {
+      t += statements[r % 8];
+    }
+    t += "\r\n";
+  }
+  return t;
+}
+
+const std::string& Corpus() {
+  static const std::string text = MakeCorpus(100u << 20);
+  return text;
+}
+
+RegexApi Engine() {
+  RegexApi api;
+  api.match = &BMatch;
+  api.subst = &BSubst;
+  api.regfree = &BRegfree;
+  api.matchEx = &BMatchEx;
+  api.substEx = &BSubstEx;
+  return api;
+}
+
+int CountMatches(const std::string& text, const std::string& needle, bool matchCase, bool regex) {
+  const RegexApi api = Engine();
+  int n = 0;
+  int from = 0;
+  const int len = static_cast<int>(text.size());
+  for (;;) {
+    SearchHit h = FindInText(text.data(), len, from, needle, matchCase, regex, &api);
+    if (!h.Found()) break;
+    ++n;
+    from = h.pos + h.length;
+  }
+  return n;
+}
+
+ReplaceAllResult ReplaceAll(const std::string& text) {
+  const RegexApi api = Engine();
+  return ReplaceAllInText(text.data(), static_cast<int>(text.size()), "As Long", "As Integer", true, false, &api);
+}
+
+void BM_LiteralCount(benchmark::State& state) {
+  const std::string& t = Corpus();
+  int n = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(n = CountMatches(t, kRareLiteral, state.range(0) != 0, false));
+  state.counters["hits"] = n;
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(t.size()));
+}
+BENCHMARK(BM_LiteralCount)->ArgName("matchCase")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_RegexCount(benchmark::State& state) {
+  const std::string& t = Corpus();
+  int n = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(n = CountMatches(t, kRegex, state.range(0) != 0, true));
+  state.counters["hits"] = n;
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(t.size()));
+}
+BENCHMARK(BM_RegexCount)->ArgName("matchCase")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_ReplaceAll(benchmark::State& state) {
+  const std::string& t = Corpus();
+  int n = 0;
+  for (auto _ : state) {
+    ReplaceAllResult r = ReplaceAll(t);
+    n = r.count;
+    benchmark::DoNotOptimize(r.text.data());
+  }
+  state.counters["hits"] = n;
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(t.size()));
+}
+BENCHMARK(BM_ReplaceAll)->Unit(benchmark::kMillisecond);
+
+bool ReadFile(const char* path, std::string& out) {
+  FILE* f = std::fopen(path, "rb");
+  if (!f) return false;
+  bool ok = std::fseek(f, 0, SEEK_END) == 0;
+  const long size = ok ? std::ftell(f) : -1;
+  ok = ok && size >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
+  if (ok) {
+    out.resize(static_cast<size_t>(size));
+    ok = std::fread(&out[0], 1, out.size(), f) == out.size();
+  }
+  std::fclose(f);
+  return ok;
+}
+
+// --time literal|regex|replace FILE [OUT]: one timed run on a file, for the
+// comparison script. Prints "<count> <seconds including file I/O> <seconds searching>".
+int TimeOne(const std::string& what, const char* path, const char* outPath) {
+  const auto t0 = std::chrono::steady_clock::now();
+  std::string text;
+  if (!ReadFile(path, text)) return 2;
+  const auto t1 = std::chrono::steady_clock::now();
+  long count = 0;
+  if (what == "literal") {
+    count = CountMatches(text, kRareLiteral, true, false);
+  } else if (what == "regex") {
+    count = CountMatches(text, kRegex, true, true);
+  } else if (what == "replace") {
+    ReplaceAllResult r = ReplaceAll(text);
+    count = r.count;
+    const auto t2 = std::chrono::steady_clock::now();
+    FILE* f = std::fopen(outPath, "wb");
+    if (!f) return 2;
+    const std::string& data = r.count ? r.text : text;
+    std::fwrite(data.data(), 1, data.size(), f);
+    std::fclose(f);
+    const auto t3 = std::chrono::steady_clock::now();
+    std::printf("%ld %.3f %.3f\n", count, std::chrono::duration<double>(t3 - t0).count(),
+                std::chrono::duration<double>(t2 - t1).count());
+    return 0;
+  } else {
+    return 2;
+  }
+  const auto t2 = std::chrono::steady_clock::now();
+  std::printf("%ld %.3f %.3f\n", count, std::chrono::duration<double>(t2 - t0).count(),
+              std::chrono::duration<double>(t2 - t1).count());
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 3 && std::strcmp(argv[1], "--write-corpus") == 0) {
+    const std::string& t = Corpus();
+    FILE* f = std::fopen(argv[2], "wb");
+    if (!f) return 2;
+    const bool ok = std::fwrite(t.data(), 1, t.size(), f) == t.size();
+    return (std::fclose(f) == 0 && ok) ? 0 : 2;
+  }
+  if (argc >= 4 && std::strcmp(argv[1], "--time") == 0) {
+    return TimeOne(argv[2], argv[3], argc >= 5 ? argv[4] : "/dev/null");
+  }
+  if (argc >= 2 && std::strcmp(argv[1], "--print-patterns") == 0) {
+    std::printf("%s\n%s\n", kRareLiteral, kRegex);
+    return 0;
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
