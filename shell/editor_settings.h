@@ -15,6 +15,10 @@ struct ExtensionEntry {
   COLORREF tabColour = 0xE6E6E6;
 };
 
+// Per extension the tab colour, description and association flags; extensions
+// are unique without regard to case.
+using ExtensionColourList = std::vector<ExtensionEntry>;
+
 struct WebDomain {
   std::string name;
   std::string domain;
@@ -22,6 +26,7 @@ struct WebDomain {
 
 struct History {
   static constexpr int kCapacity = 14;
+  static constexpr size_t kMaxPath = 259;
   int menuBaseId = 0;            // 100 files, 200 projects
   std::vector<std::string> paths;  // newest first
 };
@@ -32,6 +37,7 @@ struct RebarBand {
   int flags = 0;  // 1 = starts a new row
 };
 
+// Entries of at most 259 bytes, newest first; an empty entry ends the list.
 using SearchHistory = std::array<std::string, 20>;
 
 struct EditorSettings {
@@ -75,7 +81,7 @@ struct EditorSettings {
   int IsShowPageNum = 1;
   std::string PageStr;
 
-  std::vector<ExtensionEntry> extensions;
+  ExtensionColourList extensions;
   std::vector<WebDomain> domains;
   History fileHistory{100, {}};
   History projectHistory{200, {}};
