@@ -9,5 +9,3 @@
 HWND OpenFileByPath(const std::string& path);
 // Saves a document, under newPath when given (save as); false when not saved.
 bool SaveDocument(int slot, const char* newPath);
-// Whole path in the form stored on disk (letter case, long names).
-std::string DiskFormOfPath(const std::string& path);

@@ -10,6 +10,7 @@
 #include "shell/fonts_win.h"
 #include "shell/frame_win.h"
 #include "shell/menu_object_win.h"
+#include "files/file_io.h"
 #include "files/open_save.h"
 #include "shell/frame_commands_win.h"
 
@@ -22,7 +23,7 @@ bool OpenCommandLine(const char* commandLine) {
   char cwd[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, cwd);
   for (const std::string& token : tokens) {
-    std::string path = DiskFormOfPath(CompleteCommandLinePath(token, cwd));
+    std::string path = PathDiskForm(CompleteCommandLinePath(token, cwd));
     OpenFileByPath(path);
   }
   return !tokens.empty();

@@ -273,3 +273,14 @@ void DocListSelect(const std::string& title) {
   const int i = FindTitle(title);
   if (i >= 0) SendMessageA(F().docList, CB_SETCURSEL, i, 0);
 }
+
+void SetWebSearchBoxText(const std::string& text) {
+  if (g_parts.webBox) SetWindowTextA(g_parts.webBox, text.c_str());
+}
+
+void SendWebSearchEnter() {
+  if (!g_parts.webBox) return;
+  // The edit field inside the drop-down combo box receives the Enter.
+  HWND edit = FindWindowExA(g_parts.webBox, nullptr, "Edit", nullptr);
+  SendMessageA(edit ? edit : g_parts.webBox, WM_CHAR, '\r', 0);
+}

@@ -1,5 +1,7 @@
 #pragma once
 // The rebar at the top of the frame with the document list box.
+#include <string>
+
 #include "platform/win_types.h"
 
 void CreateRebar(HWND frame);
@@ -12,3 +14,6 @@ bool RebarCommand(UINT id, UINT code, HWND control);
 void ToolbarEnable(UINT command, bool enabled);
 // Tooltip text of a toolbar command, or null.
 const char* ToolbarTooltip(UINT command);
+// The web-search box: the editor writes the caret word into it; an Enter starts a search.
+void SetWebSearchBoxText(const std::string& text);
+void SendWebSearchEnter();

@@ -1,17 +1,13 @@
 // This instance's crash-recovery directory in the temporary directory.
 #include <objbase.h>
 
-#include <shellapi.h>
-
-#include "files/open_save.h"
+#include "files/file_io.h"
 #include "shell/app.h"
 #include "shell/app_seams.h"
 
 void CreateRecoveryDir() {
-  char temp[MAX_PATH] = {};
-  if (!GetTempPathA(MAX_PATH, temp)) return;
-  std::string dir = DiskFormOfPath(temp);
-  if (dir.empty()) dir = temp;
+  std::string dir = PathDiskForm(TemporaryDirectory());
+  if (dir.empty()) return;
   if (dir.back() != '\\') dir += '\\';
   GUID guid;
   if (FAILED(CoCreateGuid(&guid))) return;
@@ -28,13 +24,6 @@ void CreateRecoveryDir() {
 
 void RemoveRecoveryDir() {
   if (g_app.RecoveryDir.empty()) return;
-  std::string from = g_app.RecoveryDir;
-  from.back() = '\0';
-  from.push_back('\0');
-  SHFILEOPSTRUCTA op{};
-  op.wFunc = FO_DELETE;
-  op.pFrom = from.c_str();
-  op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-  SHFileOperationA(&op);
+  RemoveDirectoryTree(g_app.RecoveryDir);
   g_app.RecoveryDir.clear();
 }

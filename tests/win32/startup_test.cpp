@@ -12,7 +12,7 @@ namespace {
 
 // The texts of MENUITEM and POPUP lines of one MENU block of menus.rc, in order.
 std::vector<std::string> MenuTextsFromScript(const std::string& menuName) {
-  std::string script = ReadWholeFile(std::string(QUILLET_SOURCE_DIR) + "/resources/menus.rc");
+  std::string script = ReadTestFile(std::string(QUILLET_SOURCE_DIR) + "/resources/menus.rc");
   std::vector<std::string> texts;
   size_t pos = script.find(menuName + " MENU");
   if (pos == std::string::npos) return texts;
@@ -55,12 +55,12 @@ TEST(StartUp, MainMenuAndContextMenusComeFromTheResourceLibrary) {
   std::vector<std::string> expected = MenuTextsFromScript("IDR_MAINMENU");
   ASSERT_GT(expected.size(), 40u);
   for (std::string& text : expected)
-    if (text == "FileHistory") text = Utf8ToSjis("最近使ったファイル(&F)");
+    if (text == "FileHistory") text = "最近使ったファイル(&F)";
   std::vector<std::string> actual;
   CollectMenuTexts(*g_app.mainMenu, actual);
   // The recent-files submenu holds run-time entries only.
-  expected.erase(std::remove(expected.begin(), expected.end(), Utf8ToSjis("なし")), expected.end());
-  actual.erase(std::remove(actual.begin(), actual.end(), Utf8ToSjis("なし")), actual.end());
+  expected.erase(std::remove(expected.begin(), expected.end(), std::string("なし")), expected.end());
+  actual.erase(std::remove(actual.begin(), actual.end(), std::string("なし")), actual.end());
   EXPECT_EQ(actual, expected);
   EXPECT_NE(g_app.recentFilesMenu, nullptr);
   EXPECT_NE(g_app.menus.editor, nullptr);
@@ -106,9 +106,9 @@ TEST(StartUp, MissingPaletteShowsTheReadMessageAndExitsWithZero) {
   std::string dir = CopyProgramDir({"Ancillar\\8bit.plt"});
   ChildProgram program;
   ASSERT_TRUE(program.Start(dir));
-  HWND box = program.WaitForWindow("#32770", Utf8ToSjis("エラー").c_str());
+  HWND box = program.WaitForWindow("#32770", "エラー");
   ASSERT_NE(box, nullptr);
-  std::string expected = Utf8ToSjis("\"" ) + dir + "Ancillar\\8bit.plt" + Utf8ToSjis("\" ファイルの読み込みに失敗しました。");
+  std::string expected = "\"" + dir + "Ancillar\\8bit.plt\" ファイルの読み込みに失敗しました。";
   bool found = false;
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     char text[512] = {};

@@ -94,7 +94,7 @@ std::string Utf8ToSjis(const std::string& utf8) {
   return out;
 }
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadTestFile(const std::string& path) {
   std::string out;
   HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
                          nullptr);

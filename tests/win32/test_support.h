@@ -17,7 +17,7 @@ void RemoveTree(const std::string& dir);
 std::vector<std::string> ListFolder(const std::string& dir);
 // UTF-8 text (as in our source files) to Shift-JIS.
 std::string Utf8ToSjis(const std::string& utf8);
-std::string ReadWholeFile(const std::string& path);
+std::string ReadTestFile(const std::string& path);
 
 // Quillet.exe started from a program directory, with its own temporary folder.
 struct ChildProgram {

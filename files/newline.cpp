@@ -1,0 +1,65 @@
+#include "files/newline.h"
+
+#include <algorithm>
+#include <cstring>
+
+int DetectNewline(std::string_view text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\n') return kNewlineLf;
+    if (c == '\r') return (i + 1 < text.size() && text[i + 1] == '\n') ? kNewlineCrLf : kNewlineCr;
+  }
+  return kNewlineCrLf;
+}
+
+std::string ToCrLf(std::string_view text, int code) {
+  if (code != kNewlineLf && code != kNewlineCr) return std::string(text);
+  const char from = code == kNewlineLf ? '\n' : '\r';
+  size_t count = static_cast<size_t>(std::count(text.begin(), text.end(), from));
+  std::string out;
+  out.resize(text.size() + count);
+  char* w = out.data();
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while (p < end) {
+    const char* hit = static_cast<const char*>(std::memchr(p, from, static_cast<size_t>(end - p)));
+    const char* stop = hit ? hit : end;
+    size_t n = static_cast<size_t>(stop - p);
+    if (n) std::memcpy(w, p, n);
+    w += n;
+    if (!hit) break;
+    *w++ = '\r';
+    *w++ = '\n';
+    p = hit + 1;
+  }
+  return out;
+}
+
+void CrLfTo(std::string& text, int code) {
+  if (code != kNewlineLf && code != kNewlineCr) return;
+  const char keep = code == kNewlineLf ? '\n' : '\r';
+  char* base = text.data();
+  char* end = base + text.size();
+  char* r = base;
+  char* w = base;
+  while (r < end) {
+    char* cr = static_cast<char*>(std::memchr(r, '\r', static_cast<size_t>(end - r)));
+    char* stop = cr ? cr : end;
+    size_t n = static_cast<size_t>(stop - r);
+    if (w != r && n) std::memmove(w, r, n);
+    w += n;
+    if (!cr) break;
+    if (cr + 1 < end && cr[1] == '\n') {
+      *w++ = keep;
+      r = cr + 2;
+    } else {
+      *w++ = '\r';
+      r = cr + 1;
+    }
+  }
+  text.resize(static_cast<size_t>(w - base));
+}
+
+void NulToBlank(char* text, size_t length) {
+  if (text) std::replace(text, text + length, '\0', ' ');
+}

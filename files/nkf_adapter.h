@@ -1,0 +1,63 @@
+#pragma once
+// The program's side of the character-set converter nkf32.dll: loaded from
+// Ancillar at start-up, reached only through the entry points it exports.
+// Reading decodes any of the four encodings to Shift-JIS; saving encodes
+// Shift-JIS to the document's character set. Without the DLL reading takes
+// the bytes as Shift-JIS and saving works for Shift-JIS only; the results
+// say so, and the caller shows the message texts below.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "ancillar/charset/nkf32_api.h"
+
+// The entry points in use (see nkf32_api.h).
+struct NkfProcs {
+  GetNkfVersionProc getVersion = nullptr;
+  SetNkfOptionProc setOption = nullptr;
+  NkfConvertProc convert = nullptr;
+  NkfGetKanjiCodeProc getKanjiCode = nullptr;
+  NkfGetLastResultProc getLastResult = nullptr;
+  NkfGuessCodeProc guessCode = nullptr;
+  NkfConvertSizedProc convertSized = nullptr;
+};
+
+// ---- Win32 layer (nkf_adapter_win.cpp)
+// Loads programDir + "Ancillar\\nkf32.dll" and resolves its entry points; a
+// DLL without NkfGuessCode and NkfConvertSized counts as missing. Call before
+// the main window exists; NkfFree at exit.
+bool NkfLoad(const std::string& programDir);
+void NkfFree();
+
+// ---- core
+// Sets the entry points the operations below use; null: no converter.
+void NkfUseProcs(const NkfProcs* procs);
+bool NkfAvailable();
+
+struct NkfDecoded {
+  std::string text;               // Shift-JIS
+  int charset = 0;                // the file's code, 0-3
+  size_t lost = 0;                // characters shown as the geta mark
+  bool utf8Bom = false;           // the file started with a UTF-8 byte order mark
+  bool converterMissing = false;  // no DLL and the bytes are not plain ASCII: read as Shift-JIS
+};
+// Decodes a file's bytes to Shift-JIS (option "-sx"), detecting the encoding.
+NkfDecoded NkfDecodeToSjis(std::string_view bytes);
+
+struct NkfEncoded {
+  bool ok = false;
+  std::string bytes;
+  size_t lost = 0;                // characters written as the geta mark
+  bool converterMissing = false;  // charset 1-3 without the DLL: nothing converted
+};
+// Encodes Shift-JIS text to charset 0 (a copy), 1 ("-ex"), 2 ("-jx") or 3
+// ("-wx", with a byte order mark when utf8Bom).
+NkfEncoded NkfEncodeFromSjis(std::string_view sjis, int charset, bool utf8Bom = false);
+
+// The charset recorded for a file: a code outside 0-3 counts as 0, and EUC or
+// JIS whose converted text is plain ASCII is Shift-JIS.
+int ResolveDetectedCharset(int code, std::string_view converted);
+
+// Messages for the caller to show when the converter is missing.
+std::string NkfMissingReadMessage(const std::string& path);
+std::string NkfMissingSaveMessage(const std::string& path, int charset);

@@ -1,0 +1,46 @@
+#include "prefs/theme_list.h"
+
+#include "files/paths.h"
+#include "shell/settings_keys.h"
+
+namespace {
+struct ColourKey {
+  const char* key;
+  COLORREF ThemeColours::*field;
+};
+const ColourKey kColourKeys[] = {
+    {"rgbDefault", &ThemeColours::rgbDefault},       {"rgbComment", &ThemeColours::rgbComment},
+    {"rgbStatement", &ThemeColours::rgbStatement},   {"rgbString", &ThemeColours::rgbString},
+    {"rgbCursorBack", &ThemeColours::rgbCursorBack}, {"rgbBackground", &ThemeColours::rgbBackground},
+};
+}  // namespace
+
+Theme ParseDesignIni(const std::string& name, const std::string& text) {
+  Theme theme;
+  theme.name = name;
+  for (const ColourKey& k : kColourKeys) {
+    DWORD value = 0;
+    if (ReadIniHex(text, k.key, value)) theme.colours.*k.field = value & 0xFFFFFF;
+  }
+  ReadIniString(text, "BackgroundImagePath", 259, theme.backgroundImagePath);
+  return theme;
+}
+
+std::string BuildDesignIni(const Theme& theme) {
+  std::string out;
+  for (const ColourKey& k : kColourKeys) AppendIniHex(out, k.key, theme.colours.*k.field & 0xFFFFFF);
+  AppendIniString(out, "BackgroundImagePath", theme.backgroundImagePath);
+  return out;
+}
+
+int FindTheme(const ThemeList& list, const std::string& name) {
+  for (size_t i = 0; i < list.themes.size(); ++i)
+    if (PathEqualsNoCase(list.themes[i].name, name)) return static_cast<int>(i);
+  return -1;
+}
+
+int SelectActiveTheme(const ThemeList& list, const std::string& activeName) {
+  for (size_t i = 0; i < list.themes.size(); ++i)
+    if (list.themes[i].name == activeName) return static_cast<int>(i);
+  return list.themes.empty() ? -1 : 0;
+}
