@@ -1,0 +1,56 @@
+#include "app_fixture.h"
+
+#include "shell/doc_windows_win.h"
+#include "shell/frame_win.h"
+#include "shell/message_box.h"
+#include "test_support.h"
+
+namespace {
+MessageBoxRecorder* g_recorder = nullptr;
+
+int RecordingBox(HWND, const char* text, const char* caption, unsigned) {
+  MessageBoxRecorder* r = g_recorder;
+  r->texts.push_back(text ? text : "");
+  r->captions.push_back(caption ? caption : "");
+  const size_t i = r->texts.size() - 1;
+  return i < r->answers.size() ? r->answers[i] : r->answer;
+}
+}  // namespace
+
+MessageBoxRecorder::MessageBoxRecorder(int a) : answer(a) {
+  g_recorder = this;
+  SetQuilletMessageBoxHook(RecordingBox);
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() {
+  SetQuilletMessageBoxHook(nullptr);
+  g_recorder = nullptr;
+}
+
+void AppFixture::SetUp() {
+  ASSERT_TRUE(StartUp(GetModuleHandleA(nullptr)));
+  ASSERT_TRUE(RegisterWindowClasses());
+  ASSERT_TRUE(CreateFrameWindow());
+  ShowWindow(g_app.frame, SW_SHOWNORMAL);
+  UpdateWindow(g_app.frame);
+  PumpMessages(20);
+}
+
+void AppFixture::TearDown() {
+  if (!g_app.frame || !IsWindow(g_app.frame)) return;
+  // Nothing is saved at the end of a test.
+  for (DocumentSlot& s : g_app.docs.slots)
+    if (s.InUse() && s.text) s.text->modified = 0;
+  MessageBoxRecorder noQuestions(IDNO);
+  SendMessageA(g_app.frame, WM_CLOSE, 0, 0);
+  PumpMessages(20);
+}
+
+int AppFixture::NewDocument(const std::string& text, int kind) {
+  FileContent content;
+  content.text = text;
+  HWND w = CreateTextDocumentWindow(std::string(), kind, 0xE6E6E6, &content);
+  if (!w) return -1;
+  PumpMessages(10);
+  return g_app.docs.SlotOfWindow(w);
+}
