@@ -1,0 +1,212 @@
+#include "assist/block_completion.h"
+
+#include "assist/text_scan.h"
+#include "editor/text_document.h"
+
+namespace {
+
+using assist::EqualsNoCase;
+
+struct BlockRow {
+  Block block;
+  const char* opener;
+  const char* closer;    // as recognised ("End" joined to its word)
+  const char* inserted;
+  const char* further[3];
+};
+
+const BlockRow kBlocks[] = {
+    {Block::kIf, "If", "EndIf", "End If", {"Else"}},
+    {Block::kClass, "Class", "EndClass", "End Class", {"Private", "Protected", "Public"}},
+    {Block::kInterface, "Interface", "EndInterface", "End Interface", {}},
+    {Block::kDo, "Do", "Loop", "Loop", {}},
+    {Block::kEnum, "Enum", "EndEnum", "End Enum", {}},
+    {Block::kFor, "For", "Next", "Next", {}},
+    {Block::kFunction, "Function", "EndFunction", "End Function", {}},
+    {Block::kSelect, "Select", "EndSelect", "End Select", {"Case"}},
+    {Block::kSub, "Sub", "EndSub", "End Sub", {}},
+    {Block::kType, "Type", "EndType", "End Type", {}},
+    {Block::kWhile, "While", "Wend", "Wend", {}},
+    {Block::kWith, "With", "EndWith", "End With", {}},
+};
+
+const char* const kIndentWords[] = {"Case", "Class", "Do", "Else", "ElseIf", "Enum", "For",
+                                    "Function", "Interface", "Select", "SelectCase", "Sub",
+                                    "Type", "While", "With", "Private", "Protected", "Public"};
+
+const BlockRow* RowOf(Block block) {
+  for (const BlockRow& row : kBlocks) {
+    if (row.block == block) return &row;
+  }
+  return nullptr;
+}
+
+std::string_view WordAt(std::string_view s, size_t& i) {
+  while (i < s.size() && assist::IsBlank(static_cast<unsigned char>(s[i]))) ++i;
+  size_t b = i;
+  while (i < s.size() && IsWordChar(static_cast<unsigned char>(s[i]))) ++i;
+  return s.substr(b, i - b);
+}
+
+// True when the part of s from `from` up to an apostrophe, colon or line end
+// outside double quotes ends with "Then".
+bool EndsWithThen(std::string_view s, size_t from) {
+  bool inString = false;
+  size_t end = from;
+  for (; end < s.size(); ++end) {
+    char c = s[end];
+    if (c == '"') {
+      inString = !inString;
+    } else if (!inString && (c == '\'' || c == ':' || c == '\r' || c == '\n')) {
+      break;
+    }
+  }
+  while (end > from && assist::IsBlank(static_cast<unsigned char>(s[end - 1]))) --end;
+  return end - from >= 4 && EqualsNoCase(s.substr(end - 4, 4), "Then");
+}
+
+}  // namespace
+
+const char* BlockCloserText(Block block) {
+  const BlockRow* row = RowOf(block);
+  return row ? row->inserted : "";
+}
+
+Block VirtualBodyOf(std::string_view statement) {
+  size_t i = 0;
+  if (!EqualsNoCase(WordAt(statement, i), "Virtual")) return Block::kNone;
+  std::string_view w = WordAt(statement, i);
+  if (EqualsNoCase(w, "Sub")) return Block::kSub;
+  if (EqualsNoCase(w, "Function")) return Block::kFunction;
+  return Block::kNone;
+}
+
+int OpensIndent(std::string_view line) {
+  size_t i = 0;
+  std::string_view word = WordAt(line, i);
+  if (EqualsNoCase(word, "If")) return EndsWithThen(line, i) ? 1 : 0;
+  for (const char* w : kIndentWords) {
+    if (EqualsNoCase(word, w)) return 1;
+  }
+  return 0;
+}
+
+Block BlockOpenerOf(std::string_view statement) {
+  size_t i = 0;
+  std::string_view word = WordAt(statement, i);
+  if (word.empty()) return Block::kNone;
+  if (EqualsNoCase(word, "If")) return EndsWithThen(statement, i) ? Block::kIf : Block::kNone;
+  if (EqualsNoCase(word, "SelectCase")) return Block::kSelect;
+  for (const BlockRow& row : kBlocks) {
+    if (EqualsNoCase(word, row.opener)) return row.block;
+  }
+  return Block::kNone;
+}
+
+Block BlockCloserOf(std::string_view statement) {
+  size_t i = 0;
+  std::string_view word = WordAt(statement, i);
+  if (word.empty()) return Block::kNone;
+  std::string joined(word);
+  if (EqualsNoCase(word, "End") && i < statement.size() &&
+      assist::IsBlank(static_cast<unsigned char>(statement[i]))) {
+    joined += WordAt(statement, i);
+  }
+  for (const BlockRow& row : kBlocks) {
+    if (EqualsNoCase(joined, row.closer)) return row.block;
+  }
+  return Block::kNone;
+}
+
+bool FindOpenBlock(const char* text, int length, int n, int backNumSetting, OpenBlock& out) {
+  out = OpenBlock();
+  int limit = assist::EffectiveBackNum(backNumSetting);
+  if (limit == 0 || !text || length <= 0) return false;
+  assist::StatementWalker walker(text, length, n, limit);
+  std::vector<Block> stack;
+  int start, end, lineStart;
+  while (walker.Next(start, end, lineStart)) {
+    std::string_view st(text + start, static_cast<size_t>(end - start));
+    Block closer = BlockCloserOf(st);
+    if (closer != Block::kNone) {
+      stack.push_back(closer);
+      continue;
+    }
+    Block opener = BlockOpenerOf(st);
+    if (opener == Block::kNone) {
+      // A Virtual method with a body ends with End Sub/End Function.
+      Block body = VirtualBodyOf(st);
+      if (body != Block::kNone && !stack.empty() && stack.back() == body) stack.pop_back();
+      continue;
+    }
+    if (stack.empty()) {
+      out.block = opener;
+      int t = lineStart;
+      while (t < length && text[t] == '\t') ++t;
+      out.indentation.assign(text + lineStart, text + t);
+      out.statementStart = start;
+      return true;
+    }
+    if (stack.back() != opener) return false;
+    stack.pop_back();
+  }
+  return false;
+}
+
+bool OfferBlockCompletion(const char* text, int length, int letterByte, int backNumSetting,
+                          BlockOffer& out) {
+  out = BlockOffer();
+  if (assist::EffectiveBackNum(backNumSetting) == 0) return false;
+  if (!text || letterByte < 0 || letterByte >= length) return false;
+  unsigned char typed = static_cast<unsigned char>(text[letterByte]);
+  unsigned char upper = typed >= 'a' && typed <= 'z' ? static_cast<unsigned char>(typed - 32) : typed;
+  if (upper != 'C' && upper != 'E' && upper != 'L' && upper != 'N' && upper != 'P' && upper != 'W')
+    return false;
+  int b = letterByte;
+  while (b > 0 && assist::IsBlank(static_cast<unsigned char>(text[b - 1]))) --b;
+  if (b > 0 && text[b - 1] != '\n') {
+    if (text[b - 1] != ':') return false;
+    // The colon must separate statements, not lie in a string or comment.
+    int lineStart = assist::LineStartOf(text, length, b - 1);
+    std::vector<int> colons;
+    assist::StatementColons(text, lineStart, b, colons);
+    if (colons.empty() || colons.back() != b - 1) return false;
+  }
+  if (!FindOpenBlock(text, length, letterByte, backNumSetting, out.open)) return false;
+  const BlockRow* row = RowOf(out.open.block);
+  out.items.push_back({row->inserted, 0, kItemBlock});
+  for (const char* f : row->further) {
+    if (f) out.items.push_back({f, 0, kItemBlock});
+  }
+  bool any = false;
+  for (const CompletionItem& item : out.items) {
+    unsigned char first = static_cast<unsigned char>(item.text[0]);
+    if (first == upper) any = true;
+  }
+  if (!any) {
+    out.items.clear();
+    return false;
+  }
+  out.startByte = letterByte;
+  return true;
+}
+
+BlockInsertion BlockItemInsertion(const char* text, int length, int startByte, int caret,
+                                  const std::string& savedIndentation, const std::string& item) {
+  BlockInsertion r;
+  if (startByte > length) startByte = length;
+  if (startByte < 0) startByte = 0;
+  int s = startByte;
+  while (s > 0 && text[s - 1] == '\t') --s;
+  // When only blanks stand between the line start and the item, they all are
+  // the line's indentation and are replaced.
+  int b = s;
+  while (b > 0 && assist::IsBlank(static_cast<unsigned char>(text[b - 1]))) --b;
+  if (b == 0 || text[b - 1] == '\n') s = b;
+  r.replaceStart = s;
+  r.replaceEnd = caret < s ? s : (caret > length ? length : caret);
+  r.text = savedIndentation;
+  if (item == "Case") r.text += '\t';
+  r.text += item;
+  return r;
+}

@@ -1,0 +1,59 @@
+#pragma once
+// Block statements of the BASIC dialect: the extra indent after openers, the
+// search for the innermost open block, and the block-closer completion list.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "assist/completion_items.h"
+
+enum class Block { kNone, kIf, kClass, kInterface, kDo, kEnum, kFor, kFunction, kSelect, kSub, kType, kWhile, kWith };
+
+// The inserted closer ("End If", "Next", ...) of a block, or "".
+const char* BlockCloserText(Block block);
+
+// 1 when the line (its TABs already skipped) opens an extra indent level.
+int OpensIndent(std::string_view line);
+
+// The block a statement opens (leading blanks are skipped), or kNone. An If
+// opens a block only when the statement ends with "Then".
+Block BlockOpenerOf(std::string_view statement);
+// The block a statement closes; "End" plus blanks plus a word reads as one.
+Block BlockCloserOf(std::string_view statement);
+// kSub or kFunction for "Virtual Sub"/"Virtual Function": a virtual method
+// with a body ends like a Sub or Function, so backward searches pair them.
+Block VirtualBodyOf(std::string_view statement);
+
+struct OpenBlock {
+  Block block = Block::kNone;
+  std::string indentation;  // the TAB run at the start of the opener's line
+  int statementStart = -1;  // first byte of the opener statement
+};
+
+// The innermost block open at byte n, searching at most backNumSetting line
+// breaks back (the BackNum_PairStatementComplement setting). False when no
+// block is open, the nesting does not match or the search is off or limited.
+bool FindOpenBlock(const char* text, int length, int n, int backNumSetting, OpenBlock& out);
+
+struct BlockOffer {
+  OpenBlock open;
+  int startByte = 0;                 // the typed letter
+  std::vector<CompletionItem> items; // closer first, then the further items (kind 4)
+};
+
+// After letter c was typed at letterByte of a Source document: true when the
+// block list opens (typedLength 1), with its items in table order.
+bool OfferBlockCompletion(const char* text, int length, int letterByte, int backNumSetting,
+                          BlockOffer& out);
+
+struct BlockInsertion {
+  int replaceStart = 0;
+  int replaceEnd = 0;
+  std::string text;
+};
+
+// What inserting a block item does: replace [replaceStart, replaceEnd) (the
+// current indentation before startByte through the caret) by the saved
+// indentation, one more TAB for "Case", and the item.
+BlockInsertion BlockItemInsertion(const char* text, int length, int startByte, int caret,
+                                  const std::string& savedIndentation, const std::string& item);
