@@ -14,3 +14,4 @@ bool ClassViewScanRunning() { return false; }
 bool ProjectIsOpen() { return false; }
 bool CloseProject() { return true; }
 void RequestCloseAfterClassViewScan() {}
+void SaveProject() {}

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "files/charset_names.h"
 #include "resources/ids.h"
 #include "shell/app.h"
 #include "shell/clipboard_win.h"
@@ -14,14 +15,6 @@
 
 namespace {
 
-const char* CharsetName(int code) {
-  static const char* const kNames[] = {"Shift-JIS", "EUC", "JIS", "UTF-8"};
-  return code >= 0 && code < 4 ? kNames[code] : kNames[0];
-}
-const char* NewlineName(int code) {
-  static const char* const kNames[] = {"CRLF", "LF", "CR"};
-  return code >= 0 && code < 3 ? kNames[code] : kNames[0];
-}
 
 void SetPane(int pane, const std::string& text) {
   HWND bar = FrameStatusBar();

@@ -151,6 +151,7 @@ HWND CreateTextDocumentWindow(const std::string& path, int kind, COLORREF tabCol
   if (content) {
     doc.charset = content->charset;
     doc.newline = content->newline;
+    doc.utf8Bom = content->utf8Bom ? 1 : 0;
   }
   s.undo = std::make_unique<UndoRing>();
   AttachEditor(slot);  // ruler, result strip, colouring, gutter, view hooks

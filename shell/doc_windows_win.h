@@ -10,6 +10,7 @@ struct FileContent {
   std::string text;  // Shift-JIS, CR LF, no NUL
   int charset = 0;
   int newline = 0;
+  bool utf8Bom = false;  // the file began with a UTF-8 byte order mark
 };
 
 // Creates an MDI child with its editor for a text document. With an empty path

@@ -5,3 +5,5 @@ bool ProjectIsOpen();
 bool CloseProject();
 // Asks a running class-view scan to post WM_CLOSE to the frame when it ends.
 void RequestCloseAfterClassViewScan();
+// Saves the open project's files.
+void SaveProject();
