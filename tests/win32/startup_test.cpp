@@ -138,3 +138,42 @@ TEST(StartUp, MissingResourceLibraryStillStartsWithoutMenu) {
   EXPECT_EQ(code, 0u);
   RemoveTree(dir);
 }
+
+TEST(StartUp, SettingsSurviveARestartOfTheProgram) {
+  std::string dir = CopyProgramDir({});
+  RemoveTree(dir + "UserSetting");
+  {
+    ChildProgram program;
+    ASSERT_TRUE(program.Start(dir));
+    HWND frame = program.WaitForWindow("Wrenfold", nullptr);
+    ASSERT_NE(frame, nullptr);
+    // Without editor.ini the frame starts maximised; give it a normal placement.
+    ShowWindow(frame, SW_RESTORE);
+    SetWindowPos(frame, nullptr, 40, 30, 700, 500, SWP_NOZORDER);
+    SendMessageA(frame, WM_COMMAND, ID_VIEW_RIGHTTURN, 0);
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(program.WaitExit(20000, &code));
+    EXPECT_EQ(code, 0u);
+  }
+  const std::string ini = ReadTestFile(dir + "UserSetting\\editor.ini");
+  EXPECT_NE(ini.find("IsRightTurn=1\r\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("IsWindowMax=0\r\n"), std::string::npos);
+  EXPECT_NE(ini.find("WindowRect=40,30,740,530\r\n"), std::string::npos);
+  {
+    ChildProgram program;
+    ASSERT_TRUE(program.Start(dir));
+    HWND frame = program.WaitForWindow("Wrenfold", nullptr);
+    ASSERT_NE(frame, nullptr);
+    RECT r;
+    GetWindowRect(frame, &r);
+    EXPECT_EQ(r.left, 40);
+    EXPECT_EQ(r.top, 30);
+    EXPECT_EQ(r.right, 740);
+    EXPECT_EQ(r.bottom, 530);
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitExit(20000, nullptr));
+  }
+  EXPECT_NE(ReadTestFile(dir + "UserSetting\\editor.ini").find("IsRightTurn=1\r\n"), std::string::npos);
+  RemoveTree(dir);
+}
