@@ -1,9 +1,11 @@
 #pragma once
 // A text document in memory: Shift-JIS bytes with CR LF line ends, a colour
 // class per byte, caret and selection in display positions, and a line index
-// that keeps every position conversion O(log n) whatever the document size.
+// that keeps every position conversion at O(log n) plus the length of the one
+// line it touches, whatever the document size.
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -24,7 +26,8 @@ bool IsWordChar(unsigned char c);
 // so a theme change needs no pass over the text.
 enum ColorClass : uint8_t { kColorDefault = 0, kColorStatement = 1, kColorString = 2 };
 
-// The settings that shape display positions.
+// The settings that shape display positions. TextDocument keeps tabSize in
+// [1, 16] and maxOneLineTextLength at 2 or more (a row always holds a character).
 struct TextLayout {
   int tabSize = 4;               // TabSize
   bool rightTurn = false;        // IsRightTurn
@@ -50,6 +53,10 @@ using RecolorFn = void (*)(TextDocument& doc, int firstLine, int lastLine);
 
 class TextDocument {
  public:
+  // Longest text a document holds (positions stay far from the int limit); the
+  // loader refuses larger files, the constructor keeps only this many bytes.
+  static constexpr int kMaxLength = 0x3FFFFFFF;
+
   // text: Shift-JIS, CR LF line ends, no NUL bytes (the loader guarantees it).
   explicit TextDocument(std::string text = std::string(), int kind = 2,
                         const TextLayout& layout = TextLayout());
@@ -75,48 +82,56 @@ class TextDocument {
   int gutterDigits = 1;
   int charset = 0;   // 0 Shift-JIS, 1 EUC, 2 JIS, 3 UTF-8
   int newline = 0;   // 0 CR LF, 1 LF, 2 CR
+  int utf8Bom = 0;   // 1 when the file began with a UTF-8 byte order mark (kept on saving)
   int modified = 0;
   TextDocumentView* view = nullptr;  // null: no window (tests, background use)
   RecolorFn recolor = nullptr;       // null: colours stay default
 
   // ---- text
   int Length() const;
-  // Byte at i; 0 at and past the end (the terminator), never a read past it.
+  // Byte at i; 0 at and past the end (the terminator) and below 0.
   unsigned char At(int i) const;
   // The whole text as one NUL-terminated string, valid until the next edit.
   // Cheap when called repeatedly between edits.
   const char* CStr();
-  // Pointer to [start, start+len) as contiguous bytes, valid until the next edit.
+  // Pointer to [start, start+len) as contiguous bytes (clamped to the text),
+  // valid until the next edit or the next pointer request.
   const char* RangePointer(int start, int len);
   std::string Substr(int start, int end) const;  // [start, end), clamped
 
-  // ---- colour classes, one per byte
-  ColorClass ClassAt(int i) const;
+  // ---- colour classes, one per byte; an edit gives new bytes kColorDefault
+  ColorClass ClassAt(int i) const;  // kColorDefault outside the text
   uint8_t* ClassRangePointer(int start, int len);
 
-  // ---- line index (lines end at CR LF; a lone CR or LF is an ordinary byte)
+  // ---- line index (lines end at CR LF; a lone CR or LF is an ordinary byte, and
+  // so is a CR taken as the second byte of a double-byte character)
   int LineCount() const;            // 1 + number of CR LF
-  int LineStart(int line) const;    // byte of the line's first character
+  int LineStart(int line) const;    // byte of the line's first character (line clamped)
   int LineEnd(int line) const;      // byte of its CR, or Length() for the last line
-  int LineOfByte(int pos) const;
+  int LineOfByte(int pos) const;    // pos clamped to [0, Length()]
 
   // ---- display rows (equal to lines unless soft wrap is on)
   const TextLayout& Layout() const;
   void SetLayout(const TextLayout& layout);  // re-wraps when the shaping settings change
   int RowCount() const;             // 1 + CR LF count + soft wraps
-  int RowStart(int row) const;      // first byte of a display row (row clamped to the last)
-  int RowOfByte(int pos) const;
+  int RowStart(int row) const;      // first byte of a display row (row clamped)
+  int RowOfByte(int pos) const;     // row that shows the byte (at a soft wrap: the later row)
   int RowWidth(int row) const;      // cells of the row, the CR LF not counted
 
-  // ---- operations
+  // ---- operations (positions outside the text are clamped, never read past it)
+  // A byte inside a character (or the LF of a CR LF) gives the position after it.
   ViewPos ViewFromByte(int n) const;
+  // 0 when the row does not exist or the column lies past the end of the row
+  // (its CR LF, the end of the text or its soft wrap).
   int ByteFromView(int col, int row) const;
   ViewPos SnapView(int col, int row) const;
   void SelectionBytes(int& start, int& end) const;
   std::string CopySelectionText(int start, int end) const;
   void SetSelection(int caretByte, int anchorByte, bool centre);
   int LineStartOf(int n) const;
+  // At a line end or the end of the text the range is empty (start == end).
   void WordAt(ViewPos pos, int& start, int& end) const;
+  // NUL bytes of the string are stored as blanks, as the loader does.
   void ReplaceSelection(std::string_view text, bool scroll);
   int ComputeGutter(int& digits) const;
 
@@ -128,6 +143,11 @@ class TextDocument {
 
  private:
   struct Impl;
-  Impl* impl_;
+  // Replaces [s, e) by text in the buffers and the index; returns false when
+  // the result would not fit an int.
+  bool ReplaceRange(int s, int e, std::string_view text);
+  void RebuildRows();
+
+  std::unique_ptr<Impl> impl_;
   TextLayout layout_;
 };

@@ -162,6 +162,8 @@ HWND CreateTextDocumentWindow(const std::string& path, int kind, COLORREF tabCol
   DocListAdd(title);
   DocListSelect(title);
   TabInsertFront(title, tabColour);
+  // A maximised child created on top of another does not always retitle the frame.
+  SetWindowTextA(child, title.c_str());
   SetFocus(editor);
   RefreshStatusBar();
   RefreshCommandStates();

@@ -70,7 +70,7 @@ void CreateChildren(HWND frame) {
   ccs.hWindowMenu = nullptr;
   ccs.idFirstChild = 100;
   F().mdiClient = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
+                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                                   0, 0, 0, 0, frame, reinterpret_cast<HMENU>(1), g_app.instance, &ccs);
   CreateRebar(frame);
   F().statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_BOTTOM, 0, 0,
