@@ -112,6 +112,11 @@ HWND ReadTextFileIntoDocument(const std::string& path, int kind, COLORREF tabCol
   NkfDecoded decoded = NkfDecodeToSjis(ToCrLf(std::move(bytes), content.newline));
   content.charset = ResolveDetectedCharset(decoded.charset, decoded.text);
   content.utf8Bom = decoded.utf8Bom;
+  if (decoded.text.size() > static_cast<size_t>(TextDocument::kMaxLength)) {
+    std::string text = Format("\"%s\" ファイルは大きすぎるため開けません。", path);
+    QuilletMessageBox(g_app.frame, text.c_str(), "エラー", MB_OK | MB_ICONWARNING);
+    return nullptr;
+  }
   WarnAboutLostCharacters(path, decoded);
   content.text = std::move(decoded.text);
   return CreateTextDocumentWindow(path, kind, tabColour, &content);
