@@ -12,8 +12,9 @@ int DetectNewline(std::string_view text) {
   return kNewlineCrLf;
 }
 
-std::string ToCrLf(std::string_view text, int code) {
-  if (code != kNewlineLf && code != kNewlineCr) return std::string(text);
+std::string ToCrLf(std::string source, int code) {
+  if (code != kNewlineLf && code != kNewlineCr) return source;
+  std::string_view text = source;
   const char from = code == kNewlineLf ? '\n' : '\r';
   size_t count = static_cast<size_t>(std::count(text.begin(), text.end(), from));
   std::string out;
@@ -61,5 +62,8 @@ void CrLfTo(std::string& text, int code) {
 }
 
 void NulToBlank(char* text, size_t length) {
-  if (text) std::replace(text, text + length, '\0', ' ');
+  if (!text) return;
+  char* end = text + length;
+  for (char* p = text; (p = static_cast<char*>(std::memchr(p, '\0', static_cast<size_t>(end - p)))); ++p) *p = ' ';
 }
+

@@ -13,9 +13,10 @@ constexpr int kNewlineCr = 2;
 int DetectNewline(std::string_view text);
 
 // Code 1: every LF becomes CR LF; code 2: every CR becomes CR LF; other codes:
-// an unchanged copy. Taken literally, so under code 2 a CR LF becomes CR LF
-// LF, and under code 1 CR LF becomes CR CR LF.
-std::string ToCrLf(std::string_view text, int code);
+// the text unchanged (pass it with std::move to avoid a copy). Taken
+// literally, so under code 2 a CR LF becomes CR LF LF, and under code 1 CR LF
+// becomes CR CR LF.
+std::string ToCrLf(std::string text, int code);
 
 // In place: code 1 turns every CR LF into LF, code 2 into CR; other codes
 // leave the text alone. Lone CRs and LFs stay.

@@ -1,5 +1,7 @@
 #include "files/nkf_adapter.h"
 
+#include <utility>
+
 #include "files/charset_names.h"
 
 namespace {
@@ -43,23 +45,23 @@ int ResolveDetectedCharset(int code, std::string_view converted) {
   return code;
 }
 
-NkfDecoded NkfDecodeToSjis(std::string_view bytes) {
+NkfDecoded NkfDecodeToSjis(std::string bytes) {
   NkfDecoded d;
   if (!NkfAvailable()) {
-    d.text.assign(bytes);
     d.converterMissing = HasHighOrEscape(bytes);
+    d.text = std::move(bytes);
     return d;
   }
   int bom = 0;
   int code = g_procs->guessCode(bytes.data(), bytes.size(), &bom);
   if (code <= 0 || code > 3) {
-    d.text.assign(bytes);  // Shift-JIS with "x" is the bytes as they are
+    d.text = std::move(bytes);  // Shift-JIS with "x" is the bytes as they are
     return d;
   }
   static const char* const kOptions[4] = {"-sxS", "-sxE", "-sxJ", "-sxW"};
   NkfConvertResult r{};
   if (!ConvertSized(kOptions[code], bytes, bytes.size(), d.text, r)) {
-    d.text.assign(bytes);
+    d.text = std::move(bytes);
     d.converterMissing = true;
     return d;
   }

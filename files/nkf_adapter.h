@@ -42,7 +42,9 @@ struct NkfDecoded {
   bool converterMissing = false;  // no DLL and the bytes are not plain ASCII: read as Shift-JIS
 };
 // Decodes a file's bytes to Shift-JIS (option "-sx"), detecting the encoding.
-NkfDecoded NkfDecodeToSjis(std::string_view bytes);
+// Bytes that need no conversion become the text as they are (pass them with
+// std::move to avoid a copy).
+NkfDecoded NkfDecodeToSjis(std::string bytes);
 
 struct NkfEncoded {
   bool ok = false;
