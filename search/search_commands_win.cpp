@@ -1,7 +1,13 @@
-// Provisional: find and replace commands arrive here once their dialogs exist.
+// Find and replace commands of the frame.
+#include "resources/ids.h"
+#include "search/search_dialogs_win.h"
 #include "shell/frame_commands_win.h"
 
 bool DispatchSearchCommand(UINT id) {
-  CommandNotAvailable(id);
+  switch (id) {
+    case ID_SEARCH_FIND: ShowFindDialog(); return true;
+    case ID_SEARCH_REPLACE: ShowReplaceDialog(); return true;
+    case ID_SEARCH_FINDNEXT: RepeatLastSearch(); return true;
+  }
   return false;
 }

@@ -3,6 +3,7 @@
 
 #include "resources/ids.h"
 
+#include "search/search_dialogs_win.h"
 #include "shell/app.h"
 #include "shell/app_seams.h"
 #include "shell/command_line.h"
@@ -35,6 +36,7 @@ int RunMessageLoop() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     if (g_app.accel && g_app.frame && TranslateAcceleratorA(g_app.frame, g_app.accel, &msg)) continue;
+    if (MatchListTakesMessage(&msg)) continue;
     if (DesignerPropertyDialogsTakeMessage(&msg)) continue;
     HWND client = FrameMdiClient();
     if (client && TranslateMDISysAccel(client, &msg)) continue;

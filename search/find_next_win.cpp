@@ -1,0 +1,66 @@
+// Find next with the wrap question, and F3.
+#include "search/find_next.h"
+#include "search/regex_adapter.h"
+#include "search/search_dialog_win.h"
+#include "search/search_dialogs_win.h"
+#include "shell/app.h"
+#include "shell/doc_windows_win.h"
+#include "shell/message_box.h"
+
+const char kSearchCaption[] = "Wrenfold - Search";
+
+namespace {
+
+void SelectMatch(TextDocument& doc, const SearchHit& hit) {
+  doc.SetSelection(hit.pos + hit.length, hit.pos, true);
+  RefreshCommandStates();
+  RefreshStatusBar();
+}
+
+}  // namespace
+
+bool FindNextInSlot(HWND owner, int slot, const std::string& text, bool matchCase, bool regex, bool wrap) {
+  if (slot < 0 || slot >= DocumentTable::kSlots || !g_app.docs.slots[slot].text || text.empty()) return false;
+  TextDocument& doc = *g_app.docs.slots[slot].text;
+  const RegexApi* api = &RegexLibrary();
+  SearchHit hit = FindInDocument(doc, FindNextStart(doc), text, matchCase, regex, api);
+  if (hit.Error()) {
+    ShowRegexError(owner, hit.errorText);
+    return false;
+  }
+  if (hit.Found()) {
+    SelectMatch(doc, hit);
+    return true;
+  }
+  if (!wrap) return false;
+  hit = FindInDocument(doc, 0, text, matchCase, regex, api);
+  if (hit.Error()) {
+    ShowRegexError(owner, hit.errorText);
+    return false;
+  }
+  if (!hit.Found()) {
+    const std::string message = "文字列 \"" + text + "\" が見つかりません";
+    QuilletMessageBox(owner, message.c_str(), kSearchCaption, MB_OK | MB_ICONINFORMATION);
+    return false;
+  }
+  if (QuilletMessageBox(owner, "ファイルの最初から検索しますか？", kSearchCaption, MB_YESNO | MB_ICONINFORMATION) !=
+      IDYES)
+    return false;
+  SelectMatch(doc, hit);
+  return true;
+}
+
+void RepeatLastSearch() {
+  const EditorSettings& settings = g_app.settings;
+  if (settings.findHistory[0].empty()) {
+    ShowFindDialog();
+    return;
+  }
+  const int slot = ActiveTextSlot();
+  if (slot < 0) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  FindNextInSlot(g_app.frame, slot, settings.findHistory[0], settings.IsFindStrBigSmall != 0,
+                 settings.IsRegExp != 0, true);
+}

@@ -1,0 +1,25 @@
+#include "search/replace_selection.h"
+
+#include "editor/editing.h"
+#include "search/find_next.h"
+
+SearchHit ReplaceMatchInSelection(DocumentSlot& slot, const std::string& needle, const std::string& replacement,
+                                  bool matchCase, bool regex, const RegexApi* api) {
+  SearchHit result;
+  if (!slot.text) return result;
+  TextDocument& doc = *slot.text;
+  int s, e;
+  doc.SelectionBytes(s, e);
+  if (s >= e) return result;
+  // Searched in the document rather than in a copy of the selection, so that
+  // look-behind and look-ahead see the text around it as find next did.
+  ReplacementHit hit = NextReplacementInDocument(doc, s, needle, replacement, matchCase, regex, api);
+  if (hit.Error()) return hit;
+  if (!hit.Found() || hit.pos + hit.length > e) return result;
+  std::string text = doc.Substr(s, hit.pos);
+  text += hit.replacement;
+  text += doc.Substr(hit.pos + hit.length, e);
+  EditSelection(slot, text, false, true);
+  result = hit;
+  return result;
+}

@@ -1,0 +1,341 @@
+// Replace all, the replace button and find next over a TextDocument, through
+// the real undoable edit.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "editor/editing.h"
+#include "regex_test_api.h"
+#include "search/find_core.h"
+#include "search/find_next.h"
+#include "search/replace_all.h"
+#include "search/replace_selection.h"
+
+namespace {
+
+const RegexApi& Engine() {
+  static const RegexApi api = EngineApi();
+  return api;
+}
+
+struct Doc {
+  DocumentSlot slot;
+  explicit Doc(const std::string& text) {
+    slot.kind = kDocText;
+    slot.text = std::make_unique<TextDocument>(text, kDocText);
+    slot.undo = std::make_unique<UndoRing>();
+  }
+  TextDocument& text() { return *slot.text; }
+  std::string All() { return text().Substr(0, text().Length()); }
+  ReplaceAllOutcome ReplaceAll(const std::string& needle, const std::string& replacement, bool matchCase = true,
+                               bool regex = false, const RegexApi* api = &Engine()) {
+    return ReplaceAllInDocument(slot, needle, replacement, matchCase, regex, api);
+  }
+  void Select(int caret, int anchor) { text().SetSelection(caret, anchor, false); }
+  SearchHit ReplaceOne(const std::string& needle, const std::string& replacement, bool regex = false) {
+    return ReplaceMatchInSelection(slot, needle, replacement, true, regex, &Engine());
+  }
+};
+
+// Records the calls the loop makes on the editor window.
+struct CountingView : TextDocumentView {
+  int ensure = 0, update = 0, repaint = 0, refresh = 0;
+  int EnsureCaretVisible(bool, bool) override { return ++ensure, 0; }
+  void UpdateCaret(bool) override { ++update; }
+  void Repaint() override { ++repaint; }
+  void RefreshCommandStates() override { ++refresh; }
+};
+
+std::string Repeat(const std::string& s, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += s;
+  return out;
+}
+
+}  // namespace
+
+TEST(SearchReplaceAll, EveryMatchIsOneUndoableStep) {
+  const std::string original = "a-b a-b\r\nxa-b";
+  Doc d(original);
+  d.Select(5, 5);
+  ReplaceAllOutcome r = d.ReplaceAll("a-b", "<>");
+  EXPECT_EQ(r.status, SearchStatus::kFound);
+  EXPECT_EQ(r.count, 3);
+  EXPECT_EQ(d.All(), "<> <>\r\nx<>");
+  // The search starts at the top, whatever the caret; it ends after the last replacement.
+  EXPECT_EQ(d.text().CaretByte(), d.text().Length());
+  EXPECT_EQ(UndoStepCount(*d.slot.undo), 3);
+  EXPECT_EQ(d.text().modified, 1);
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(Undo(d.slot));
+  EXPECT_EQ(d.All(), original);
+  EXPECT_FALSE(Undo(d.slot));
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(Redo(d.slot));
+  EXPECT_EQ(d.All(), "<> <>\r\nx<>");
+}
+
+TEST(SearchReplaceAll, NothingFoundLeavesTextAndHistoryAlone) {
+  Doc d("abc\r\ndef");
+  d.Select(4, 2);
+  ReplaceAllOutcome r = d.ReplaceAll("xyz", "Q");
+  EXPECT_EQ(r.status, SearchStatus::kNotFound);
+  EXPECT_EQ(r.count, 0);
+  EXPECT_EQ(d.All(), "abc\r\ndef");
+  EXPECT_EQ(UndoStepCount(*d.slot.undo), 0);
+  EXPECT_EQ(d.text().modified, 0);
+  // The caret has been put at the start of the text.
+  EXPECT_EQ(d.text().CaretByte(), 0);
+  EXPECT_EQ(d.text().AnchorByte(), 0);
+  EXPECT_EQ(d.ReplaceAll("", "Q").count, 0);
+  EXPECT_EQ(d.All(), "abc\r\ndef");
+}
+
+TEST(SearchReplaceAll, ReplacementsHoldingThePatternTerminate) {
+  Doc a("aaa a");
+  EXPECT_EQ(a.ReplaceAll("a", "aa").count, 4);
+  EXPECT_EQ(a.All(), "aaaaaa aa");
+  Doc b("cat, cat");
+  EXPECT_EQ(b.ReplaceAll("cat", "concat").count, 2);
+  EXPECT_EQ(b.All(), "concat, concat");
+  Doc c("ab");
+  EXPECT_EQ(c.ReplaceAll("b", "ab", true, true).count, 1);
+  EXPECT_EQ(c.All(), "aab");
+  // Deleting every match.
+  Doc e("xaxbx");
+  EXPECT_EQ(e.ReplaceAll("x", "").count, 3);
+  EXPECT_EQ(e.All(), "ab");
+}
+
+TEST(SearchReplaceAll, MatchesAtTheEdgesOfTheText) {
+  Doc a("abXab");
+  EXPECT_EQ(a.ReplaceAll("ab", "Z").count, 2);
+  EXPECT_EQ(a.All(), "ZXZ");
+  Doc whole("match");
+  EXPECT_EQ(whole.ReplaceAll("match", "").count, 1);
+  EXPECT_EQ(whole.All(), "");
+  Doc tail("line\r\n");
+  EXPECT_EQ(tail.ReplaceAll("\r\n", "|").count, 1);
+  EXPECT_EQ(tail.All(), "line|");
+  Doc empty("");
+  EXPECT_EQ(empty.ReplaceAll("a", "b").status, SearchStatus::kNotFound);
+  Doc regexEnd("x1 y22");
+  EXPECT_EQ(regexEnd.ReplaceAll("[0-9]+$", "#", true, true).count, 1);
+  EXPECT_EQ(regexEnd.All(), "x1 y#");
+}
+
+TEST(SearchReplaceAll, LetterCaseFollowsTheFlag) {
+  Doc d("ABC abc Abc");
+  EXPECT_EQ(d.ReplaceAll("abc", "-", false).count, 3);
+  EXPECT_EQ(d.All(), "- - -");
+  Doc e("ABC abc Abc");
+  EXPECT_EQ(e.ReplaceAll("abc", "-", true).count, 1);
+  EXPECT_EQ(e.All(), "ABC - Abc");
+  Doc f("ＡＢＣ ａｂｃ");
+  EXPECT_EQ(f.ReplaceAll("ａｂｃ", "x", false, true).count, 2);
+  EXPECT_EQ(f.All(), "x x");
+}
+
+TEST(SearchReplaceAll, RegexSeesTheTextBeforeEachMatch) {
+  Doc d("dogcat cat dogcat\r\ncat");
+  EXPECT_EQ(d.ReplaceAll("(?<=dog)cat", "CAT", true, true).count, 2);
+  EXPECT_EQ(d.All(), "dogCAT cat dogCAT\r\ncat");
+  // "^" holds at line starts only, also after earlier replacements on the line.
+  Doc lines("aa\r\naa\r\nba");
+  EXPECT_EQ(lines.ReplaceAll("^a", "X", true, true).count, 2);
+  EXPECT_EQ(lines.All(), "Xa\r\nXa\r\nba");
+  Doc words("concat cat");
+  EXPECT_EQ(words.ReplaceAll("\\bcat", "dog", true, true).count, 1);
+  EXPECT_EQ(words.All(), "concat dog");
+  // Groups of the match reach the replacement.
+  Doc groups("Dim a As Long, Dim b As Long");
+  EXPECT_EQ(groups.ReplaceAll("Dim (\\w+) As Long", "Dim $1 As Integer", true, true).count, 2);
+  EXPECT_EQ(groups.All(), "Dim a As Integer, Dim b As Integer");
+  // Without the in-context library calls the matched text is substituted alone.
+  const RegexApi plain = EngineApi(false);
+  Doc old("a1 a2");
+  EXPECT_EQ(old.ReplaceAll("a(\\d)", "<$1>", true, true, &plain).count, 2);
+  EXPECT_EQ(old.All(), "<1> <2>");
+}
+
+TEST(SearchReplaceAll, EachSearchSeesTheTextAsEditedSoFar) {
+  // Every replacement is an edit of the document and the next search runs on
+  // the result: deleting the first "b" puts the second one after the "a".
+  Doc d("abb");
+  EXPECT_EQ(d.ReplaceAll("(?<=a)b", "", true, true).count, 2);
+  EXPECT_EQ(d.All(), "a");
+}
+
+TEST(SearchReplaceAll, LookBehindOnALineLongerThanTheContext) {
+  const std::string line = Repeat("表b", 1000);  // 3000 bytes on one line
+  Doc d(line + "\r\nb");
+  EXPECT_EQ(d.ReplaceAll("(?<=表)b", "B", true, true).count, 1000);
+  EXPECT_EQ(d.All(), Repeat("表B", 1000) + "\r\nb");
+}
+
+TEST(SearchReplaceAll, RegexErrorsStopWithoutAChange) {
+  Doc d("(a) (a)");
+  ReplaceAllOutcome r = d.ReplaceAll("(a", "b", true, true);
+  EXPECT_EQ(r.status, SearchStatus::kError);
+  EXPECT_FALSE(r.errorText.empty());
+  EXPECT_EQ(r.count, 0);
+  EXPECT_EQ(d.All(), "(a) (a)");
+  EXPECT_EQ(UndoStepCount(*d.slot.undo), 0);
+  // Without the library a regular expression fails with a message.
+  RegexApi missing;
+  r = d.ReplaceAll("a", "b", true, true, &missing);
+  EXPECT_EQ(r.status, SearchStatus::kError);
+  EXPECT_EQ(r.errorText, kRegexLibraryMissing);
+  // A plain search needs no library.
+  EXPECT_EQ(d.ReplaceAll("(a", "b", true, false, &missing).count, 2);
+  EXPECT_EQ(d.All(), "b) b)");
+}
+
+TEST(SearchReplaceAll, ShiftJisTrailBytesAreNotMatched) {
+  // The second byte of "表" and "ソ" is a backslash; only the real ones are replaced.
+  Doc d("表\\ソ\\");
+  EXPECT_EQ(d.ReplaceAll("\\", "/").count, 2);
+  EXPECT_EQ(d.All(), "表/ソ/");
+  Doc r("表\\ソ\\");
+  EXPECT_EQ(r.ReplaceAll("\\\\", "/", true, true).count, 2);
+  EXPECT_EQ(r.All(), "表/ソ/");
+  // "@" (0x40) is the trail byte of many double-byte characters.
+  Doc at("＠@　@");
+  EXPECT_EQ(at.ReplaceAll("@", "a").count, 2);
+  EXPECT_EQ(at.All(), "＠a　a");
+  Doc kanji("表示と表示");
+  EXPECT_EQ(kanji.ReplaceAll("表示", "ひょうじ").count, 2);
+  EXPECT_EQ(kanji.All(), "ひょうじとひょうじ");
+  // A lead byte at the very end of the text is a byte of its own.
+  Doc lone(std::string("ab\x95"));
+  EXPECT_EQ(lone.ReplaceAll("b", "c").count, 1);
+  EXPECT_EQ(lone.All(), std::string("ac\x95"));
+}
+
+TEST(SearchReplaceAll, RepaintsOnceAtTheEnd) {
+  Doc d(Repeat("x\r\n", 50));
+  CountingView view;
+  d.text().view = &view;
+  EXPECT_EQ(d.ReplaceAll("x", "yy").count, 50);
+  EXPECT_EQ(d.text().view, &view);
+  EXPECT_EQ(view.ensure, 1);
+  EXPECT_EQ(view.update, 1);
+  EXPECT_EQ(view.repaint, 1);
+  EXPECT_EQ(view.refresh, 1);
+  d.text().view = nullptr;
+}
+
+TEST(SearchReplaceAll, AgreesWithTheWholeTextReplacement) {
+  // Seeded random texts of ASCII and double-byte characters with CR LF; the
+  // edit-by-edit loop must give the single-pass result of the search core
+  // (patterns that look behind see edited text in the loop: they are tested
+  // on their own).
+  const char* pieces[] = {"a", "b", "ab", "表", "ソ", "\\", "\r\n", " ", "A", "ｂ", "@"};
+  const char* plainNeedles[] = {"a", "ab", "\\", "表", "b ", "\r\n", "A"};
+  const char* regexNeedles[] = {"a+", "ab|b", "b$", "[表ソ]", "\\\\", "a(b)?", "A.", "ｂ+"};
+  const char* replacements[] = {"", "x", "aa", "$&$&", "表", "\\"};
+  uint64_t s = 12345;
+  auto next = [&s](int n) {
+    s = s * 6364136223846793005ull + 1442695040888963407ull;
+    return static_cast<int>((s >> 33) % static_cast<uint64_t>(n));
+  };
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    const int n = next(40);
+    for (int i = 0; i < n; ++i) text += pieces[next(11)];
+    const bool regex = next(2) == 1;
+    const bool matchCase = next(2) == 1;
+    const std::string needle = regex ? regexNeedles[next(8)] : plainNeedles[next(7)];
+    std::string replacement = replacements[next(6)];
+    if (!regex && replacement == "$&$&") replacement = "&";
+    ReplaceAllResult expected = ReplaceAllInText(text.data(), static_cast<int>(text.size()), needle, replacement,
+                                                 matchCase, regex, &Engine());
+    Doc d(text);
+    ReplaceAllOutcome got = d.ReplaceAll(needle, replacement, matchCase, regex);
+    SCOPED_TRACE("round " + std::to_string(round) + " needle " + needle + " text " + text);
+    ASSERT_EQ(got.status, expected.status);
+    ASSERT_EQ(got.count, expected.count);
+    ASSERT_EQ(d.All(), expected.count ? expected.text : text);
+  }
+}
+
+TEST(SearchReplaceOne, OnlyAMatchInsideTheSelectionIsReplaced) {
+  Doc d("one two one");
+  d.Select(3, 0);  // "one"
+  SearchHit r = d.ReplaceOne("one", "1");
+  EXPECT_EQ(r.status, SearchStatus::kFound);
+  EXPECT_EQ(d.All(), "1 two one");
+  EXPECT_EQ(d.text().CaretByte(), 1);
+  EXPECT_EQ(UndoStepCount(*d.slot.undo), 1);
+
+  // A selection without a match changes nothing.
+  d.Select(5, 2);  // "two"
+  EXPECT_EQ(d.ReplaceOne("one", "1").status, SearchStatus::kNotFound);
+  EXPECT_EQ(d.All(), "1 two one");
+  // A match that starts inside but ends outside does not count.
+  d.Select(2, 8);  // "two o"
+  EXPECT_EQ(d.ReplaceOne("one", "1").status, SearchStatus::kNotFound);
+  // An empty selection holds no match.
+  d.Select(6, 6);
+  EXPECT_EQ(d.ReplaceOne("one", "1").status, SearchStatus::kNotFound);
+  EXPECT_EQ(UndoStepCount(*d.slot.undo), 1);
+
+  // The rest of a wider selection is kept.
+  d.Select(1, d.text().Length());  // " two one"
+  EXPECT_EQ(d.ReplaceOne("one", "1").status, SearchStatus::kFound);
+  EXPECT_EQ(d.All(), "1 two 1");
+  ASSERT_TRUE(Undo(d.slot));
+  EXPECT_EQ(d.All(), "1 two one");
+}
+
+TEST(SearchReplaceOne, RegexSubstitutesWithTheTextAround) {
+  Doc d("dogcat");
+  d.Select(6, 3);  // "cat", as find next selects it
+  EXPECT_EQ(d.ReplaceOne("(?<=dog)c(a)t", "C$1T", true).status, SearchStatus::kFound);
+  EXPECT_EQ(d.All(), "dogCaT");
+  Doc e("ab");
+  e.Select(0, 1);  // "a", followed by "b"
+  EXPECT_EQ(e.ReplaceOne("a(?=b)", "x", true).status, SearchStatus::kFound);
+  EXPECT_EQ(e.All(), "xb");
+  Doc f("abc");
+  f.Select(0, 3);
+  SearchHit err = f.ReplaceOne("(b", "x", true);
+  EXPECT_EQ(err.status, SearchStatus::kError);
+  EXPECT_FALSE(err.errorText.empty());
+  EXPECT_EQ(f.All(), "abc");
+}
+
+TEST(SearchFindNext, StartsAfterTheSelectionAndReadsInPlace) {
+  Doc d("abc abc\r\nabc");
+  d.Select(3, 0);
+  EXPECT_EQ(FindNextStart(d.text()), 3);
+  SearchHit h = FindInDocument(d.text(), 3, "abc", true, false, &Engine());
+  ASSERT_TRUE(h.Found());
+  EXPECT_EQ(h.pos, 4);
+  // After an edit in the middle the rest of the text is still searched correctly.
+  d.Select(5, 4);
+  EditSelection(d.slot, "Q", false, false);
+  h = FindInDocument(d.text(), FindNextStart(d.text()), "abc", true, false, &Engine());
+  EXPECT_EQ(h.pos, 9);
+  h = FindInDocument(d.text(), 0, "(?<=Q)bc", true, true, &Engine());
+  EXPECT_EQ(h.pos, 5);
+  EXPECT_FALSE(FindInDocument(d.text(), d.text().Length(), "abc", true, false, &Engine()).Found());
+  EXPECT_FALSE(FindInDocument(d.text(), 0, "", true, false, &Engine()).Found());
+}
+
+TEST(SearchFindNext, RegexContextStartsAtACharacterOfTheLine) {
+  const std::string line = Repeat("表", 2000);  // 4000 bytes
+  Doc d("xx\r\n" + line);
+  const int lineStart = 4;
+  EXPECT_EQ(RegexContextStart(d.text(), -1, 1), 0);
+  EXPECT_EQ(RegexContextStart(d.text(), -1, lineStart + 10), lineStart);
+  const int from = lineStart + 3000;
+  const int ctx = RegexContextStart(d.text(), -1, from);
+  EXPECT_GE(from - ctx, kRegexContext);
+  EXPECT_LE(from - ctx, kRegexContext + 1);
+  EXPECT_EQ((ctx - lineStart) % 2, 0);
+  // Carrying on from an earlier start gives the same place.
+  EXPECT_EQ(RegexContextStart(d.text(), lineStart + 100, from), ctx);
+  // A start past `from` is not used.
+  EXPECT_EQ(RegexContextStart(d.text(), from + 2, lineStart + 10), lineStart);
+}
