@@ -1,7 +1,6 @@
 #pragma once
 // What the shell and the editor ask of the editing assistance (completion
-// list, block completion, parameter hints). Until the assistance windows exist
-// these do nothing.
+// list, block completion, parameter hints).
 struct DocumentSlot;
 
 // Destroys an open completion list and parameter hint window.

@@ -7,7 +7,6 @@ LRESULT CALLBACK Plain(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowP
 LRESULT CALLBACK MdiChild(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefMDIChildProcA(w, m, wp, lp); }
 }  // namespace
 
-LRESULT CALLBACK MethodCheckWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
 LRESULT CALLBACK RadDocWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return MdiChild(w, m, wp, lp); }
 LRESULT CALLBACK RadToolsWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
 LRESULT CALLBACK RadPropertyWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
@@ -18,7 +17,6 @@ LRESULT CALLBACK IconDocWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { retur
 LRESULT CALLBACK IconEditWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
 LRESULT CALLBACK ProjectViewWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
 LRESULT CALLBACK ProjectToolWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
-LRESULT CALLBACK ComplementWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
 LRESULT CALLBACK PreviewWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
 LRESULT CALLBACK WebResultWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
 LRESULT CALLBACK OneTabWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
