@@ -4,13 +4,16 @@
 
 namespace {
 
+// A block still being written runs to the end of the text, and a caret at the
+// very end is inside it.
 template <typename Block>
-int BlockAt(const std::vector<Block>& blocks, int pos) {
+int BlockAt(const std::vector<Block>& blocks, int pos, int textLength) {
   auto it = std::upper_bound(blocks.begin(), blocks.end(), pos,
                              [](int p, const Block& b) { return p < b.start; });
   if (it == blocks.begin()) return -1;
   --it;
-  return pos < it->end ? static_cast<int>(it - blocks.begin()) : -1;
+  const bool inside = pos < it->end || (it->end == textLength && pos == textLength);
+  return inside ? static_cast<int>(it - blocks.begin()) : -1;
 }
 
 }  // namespace
@@ -20,9 +23,9 @@ int ProgramIndex::FindType(std::string_view name) const {
   return it == typeByName_.end() ? -1 : it->second;
 }
 
-int ProgramIndex::ProcAt(int pos) const { return BlockAt(procs_, pos); }
+int ProgramIndex::ProcAt(int pos) const { return BlockAt(procs_, pos, static_cast<int>(text_.size())); }
 
-int ProgramIndex::TypeAt(int pos) const { return BlockAt(types_, pos); }
+int ProgramIndex::TypeAt(int pos) const { return BlockAt(types_, pos, static_cast<int>(text_.size())); }
 
 bool ProgramIndex::InBlockComment(int pos) const {
   auto it = std::upper_bound(blockComments_.begin(), blockComments_.end(), pos,

@@ -1,0 +1,114 @@
+// The provisional indentation left on an empty line by Enter: inserted without
+// an undo entry, removed by caret moves, recorded once anything is edited.
+#include <unordered_map>
+
+#include "editor/editing.h"
+
+namespace {
+
+// Where each slot's indent sits. The caret can leave the indent's line without
+// removing it (Home, Ctrl+Home, a search), so its place is remembered rather
+// than taken from the caret.
+struct Place {
+  const std::string* owner = nullptr;
+  int start = 0;
+};
+
+std::unordered_map<const DocumentSlot*, Place>& Places() {
+  static std::unordered_map<const DocumentSlot*, Place> places;
+  return places;
+}
+
+bool AllTabs(const TextDocument& doc, int start, int len) {
+  if (start < 0 || start + len > doc.Length()) return false;
+  for (int i = start; i < start + len; ++i)
+    if (doc.At(i) != '\t') return false;
+  return true;
+}
+
+// A byte position after removing [start, start + len).
+int AfterRemoval(int b, int start, int len) {
+  if (b <= start) return b;
+  return b >= start + len ? b - len : start;
+}
+
+void Forget(DocumentSlot& slot) {
+  Places().erase(&slot);
+  slot.pendingIndent.reset();
+}
+
+// Removes [start, start + len) without an undo entry; the selection keeps its place.
+void RemoveUnrecorded(TextDocument& doc, int start, int len) {
+  const int caret = AfterRemoval(doc.CaretByte(), start, len);
+  const int anchor = AfterRemoval(doc.AnchorByte(), start, len);
+  const ViewPos from = doc.ViewFromByte(start), to = doc.ViewFromByte(start + len);
+  doc.caretCol = from.col;
+  doc.caretRow = from.row;
+  doc.anchorCol = to.col;
+  doc.anchorRow = to.row;
+  doc.ReplaceSelection("", false);
+  doc.SetSelection(caret, anchor, false);
+}
+
+}  // namespace
+
+int PendingIndentStart(const DocumentSlot& slot) {
+  if (!slot.pendingIndent || !slot.text) return -1;
+  const TextDocument& doc = *slot.text;
+  const int len = static_cast<int>(slot.pendingIndent->size());
+  auto it = Places().find(&slot);
+  if (it != Places().end() && it->second.owner == slot.pendingIndent.get() && AllTabs(doc, it->second.start, len))
+    return it->second.start;
+  const int byCaret = doc.CaretByte() - len;
+  return AllTabs(doc, byCaret, len) ? byCaret : -1;
+}
+
+void PendingIndentBegin(DocumentSlot& slot, int tabs) {
+  if (!slot.text || tabs <= 0) return;
+  TextDocument& doc = *slot.text;
+  int s, e;
+  doc.SelectionBytes(s, e);
+  const std::string indent(static_cast<size_t>(tabs), '\t');
+  const uint64_t before = doc.Version();
+  doc.ReplaceSelection(indent, true);
+  if (doc.Version() == before) return;
+  slot.pendingIndent = std::make_unique<std::string>(indent);
+  Places()[&slot] = Place{slot.pendingIndent.get(), s};
+}
+
+void PendingIndentCommit(DocumentSlot& slot) {
+  if (!slot.pendingIndent) return;
+  const int start = PendingIndentStart(slot);
+  if (start >= 0 && slot.undo) {
+    const int len = static_cast<int>(slot.pendingIndent->size());
+    const bool couldUndo = CanUndo(*slot.undo), couldRedo = CanRedo(*slot.undo);
+    PushUndo(*slot.undo, 1, *slot.pendingIndent, std::string(), start, start + len, start, start);
+    if (slot.text->view && (couldUndo != CanUndo(*slot.undo) || couldRedo != CanRedo(*slot.undo)))
+      slot.text->view->RefreshCommandStates();
+  }
+  Forget(slot);
+}
+
+void PendingIndentCancel(DocumentSlot& slot) {
+  if (!slot.pendingIndent) return;
+  const int start = PendingIndentStart(slot);
+  const int len = static_cast<int>(slot.pendingIndent->size());
+  Forget(slot);
+  if (start >= 0) RemoveUnrecorded(*slot.text, start, len);
+}
+
+void PendingIndentShorten(DocumentSlot& slot) {
+  if (!slot.pendingIndent) return;
+  if (slot.pendingIndent->size() <= 1) {
+    PendingIndentCancel(slot);
+    return;
+  }
+  const int start = PendingIndentStart(slot);
+  if (start < 0) {
+    Forget(slot);
+    return;
+  }
+  slot.pendingIndent->pop_back();
+  RemoveUnrecorded(*slot.text, start + static_cast<int>(slot.pendingIndent->size()), 1);
+  Places()[&slot] = Place{slot.pendingIndent.get(), start};
+}

@@ -1,0 +1,158 @@
+// Typing into a document: single bytes, Enter with auto-indentation and Tab
+// block indentation. The window side (caret, completion list) is in
+// type_character_win.cpp.
+#include <algorithm>
+
+#include "assist/block_completion.h"
+#include "editor/editing.h"
+#include "platform/sjis.h"
+#include "shell/document_kind.h"
+
+namespace {
+
+// The first byte of a double-byte character typed byte by byte waits for the
+// second: inserted alone it would pair with the byte after the caret.
+struct HeldLead {
+  const DocumentSlot* slot = nullptr;
+  unsigned char byte = 0;
+};
+HeldLead g_held;
+
+bool IsSecondByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
+
+int LeadingTabs(const TextDocument& doc, int start, int end) {
+  int n = 0;
+  while (start + n < end && doc.At(start + n) == '\t') ++n;
+  return n;
+}
+
+}  // namespace
+
+void DropHeldLead() { g_held = HeldLead(); }
+
+unsigned char HeldLeadByte(const DocumentSlot& slot) { return g_held.slot == &slot ? g_held.byte : 0; }
+
+TypedBytes TypeByte(DocumentSlot& slot, unsigned char c) {
+  const HeldLead held = g_held;
+  g_held = HeldLead();
+  if (held.slot == &slot && IsSecondByte(c)) {
+    const char pair[2] = {static_cast<char>(held.byte), static_cast<char>(c)};
+    EditSelection(slot, std::string_view(pair, 2), false, true);
+    return TypedBytes::kCharacter;
+  }
+  // A held lead byte that gets no second byte is dropped; a new one waits.
+  if (IsSjisLead(c)) {
+    g_held = HeldLead{&slot, c};
+    return TypedBytes::kHeld;
+  }
+  const char byte = static_cast<char>(c);
+  EditSelection(slot, std::string_view(&byte, 1), false, true);
+  return TypedBytes::kByte;
+}
+
+int ReferenceLineTabs(const TextDocument& doc, int b, bool source) {
+  int line = doc.LineOfByte(b);
+  int start = doc.LineStart(line);
+  int end = std::min(doc.LineEnd(line), b);
+  while (end == start && line > 0) {
+    --line;
+    start = doc.LineStart(line);
+    end = doc.LineEnd(line);
+  }
+  int n = LeadingTabs(doc, start, end);
+  if (source && start + n < end) {
+    const std::string rest = doc.Substr(start + n, end);
+    if (OpensIndent(rest)) ++n;
+  }
+  return n;
+}
+
+EnterOutcome TypeEnter(DocumentSlot& slot, bool autoIndent) {
+  if (!slot.text) return EnterOutcome::kNewlineOnly;
+  TextDocument& doc = *slot.text;
+  DropHeldLead();
+  PendingIndentCancel(slot);
+  if (!autoIndent) {
+    EditSelection(slot, "\r\n", false, true);
+    return EnterOutcome::kNewlineOnly;
+  }
+  int s, e;
+  doc.SelectionBytes(s, e);
+  const int column = doc.ViewFromByte(s).col;
+  EditSelection(slot, "\r\n", false, true);
+  const int n = ReferenceLineTabs(doc, s, doc.kind == kDocSource);
+  if (n <= 0) return EnterOutcome::kNewlineOnly;
+  const int caret = doc.CaretByte();
+  const int line = doc.LineOfByte(caret);
+  if (doc.LineStart(line) == doc.LineEnd(line)) {
+    PendingIndentBegin(slot, n);
+    return EnterOutcome::kPendingIndent;
+  }
+  if (column != 0) {
+    EditSelection(slot, std::string(static_cast<size_t>(n), '\t'), false, true);
+    return EnterOutcome::kIndentInserted;
+  }
+  return EnterOutcome::kNewlineOnly;
+}
+
+bool SelectionSpansLines(const TextDocument& doc) {
+  int s, e;
+  doc.SelectionBytes(s, e);
+  return s < e && doc.LineOfByte(s) != doc.LineOfByte(e);
+}
+
+std::string BlockIndentText(std::string_view block, bool outdent) {
+  std::string out;
+  out.reserve(block.size() + block.size() / 16 + 2);
+  const char* p = block.data();
+  const char* end = p + block.size();
+  bool lineStart = true;
+  while (p < end) {
+    if (lineStart) {
+      lineStart = false;
+      if (outdent) {
+        if (*p == '\t') {
+          ++p;
+          continue;
+        }
+      } else if (!(*p == '\r' && p + 1 < end && p[1] == '\n')) {
+        out += '\t';
+      }
+    }
+    if (*p == '\r' && p + 1 < end && p[1] == '\n') {
+      out += "\r\n";
+      p += 2;
+      lineStart = true;
+      continue;
+    }
+    const int len = SjisCharLen(p, end);
+    out.append(p, static_cast<size_t>(len));
+    p += len;
+  }
+  return out;
+}
+
+void BlockIndent(DocumentSlot& slot, bool outdent) {
+  if (!slot.text) return;
+  DropHeldLead();
+  TextDocument& doc = *slot.text;
+  int s, e;
+  doc.SelectionBytes(s, e);
+  const int start = doc.LineStartOf(s);
+  if (e > start && doc.LineStartOf(e) == e) e = doc.LineEnd(doc.LineOfByte(e) - 1);
+  const std::string block = doc.Substr(start, e);
+  const std::string text = BlockIndentText(block, outdent);
+  int newEnd = e;
+  if (text != block) {
+    const ViewPos a = doc.ViewFromByte(start), c = doc.ViewFromByte(e);
+    doc.caretCol = c.col;
+    doc.caretRow = c.row;
+    doc.anchorCol = a.col;
+    doc.anchorRow = a.row;
+    EditSelection(slot, text, false, false);
+    newEnd = start + static_cast<int>(text.size());
+  }
+  const int lastLine = doc.LineOfByte(newEnd);
+  const int selEnd = lastLine + 1 < doc.LineCount() ? doc.LineStart(lastLine + 1) : doc.Length();
+  doc.SetSelection(start, selEnd, false);
+}
