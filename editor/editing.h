@@ -51,7 +51,7 @@ bool EditorCaretSuppressed();
 enum class TypedBytes { kHeld, kByte, kCharacter };
 TypedBytes TypeByte(DocumentSlot& slot, unsigned char c);
 // Forgets a held first byte (another key came in between).
-void DropHeldLead();
+void DropHeldLead(DocumentSlot& slot);
 // The held first byte of this slot, or 0.
 unsigned char HeldLeadByte(const DocumentSlot& slot);
 enum class EnterOutcome { kNewlineOnly, kPendingIndent, kIndentInserted };

@@ -1,23 +1,8 @@
 // The provisional indentation left on an empty line by Enter: inserted without
 // an undo entry, removed by caret moves, recorded once anything is edited.
-#include <unordered_map>
-
 #include "editor/editing.h"
 
 namespace {
-
-// Where each slot's indent sits. The caret can leave the indent's line without
-// removing it (Home, Ctrl+Home, a search), so its place is remembered rather
-// than taken from the caret.
-struct Place {
-  const std::string* owner = nullptr;
-  int start = 0;
-};
-
-std::unordered_map<const DocumentSlot*, Place>& Places() {
-  static std::unordered_map<const DocumentSlot*, Place> places;
-  return places;
-}
 
 bool AllTabs(const TextDocument& doc, int start, int len) {
   if (start < 0 || start + len > doc.Length()) return false;
@@ -33,7 +18,7 @@ int AfterRemoval(int b, int start, int len) {
 }
 
 void Forget(DocumentSlot& slot) {
-  Places().erase(&slot);
+  slot.pendingIndentStart = -1;
   slot.pendingIndent.reset();
 }
 
@@ -56,9 +41,7 @@ int PendingIndentStart(const DocumentSlot& slot) {
   if (!slot.pendingIndent || !slot.text) return -1;
   const TextDocument& doc = *slot.text;
   const int len = static_cast<int>(slot.pendingIndent->size());
-  auto it = Places().find(&slot);
-  if (it != Places().end() && it->second.owner == slot.pendingIndent.get() && AllTabs(doc, it->second.start, len))
-    return it->second.start;
+  if (slot.pendingIndentStart >= 0 && AllTabs(doc, slot.pendingIndentStart, len)) return slot.pendingIndentStart;
   const int byCaret = doc.CaretByte() - len;
   return AllTabs(doc, byCaret, len) ? byCaret : -1;
 }
@@ -73,7 +56,7 @@ void PendingIndentBegin(DocumentSlot& slot, int tabs) {
   doc.ReplaceSelection(indent, true);
   if (doc.Version() == before) return;
   slot.pendingIndent = std::make_unique<std::string>(indent);
-  Places()[&slot] = Place{slot.pendingIndent.get(), s};
+  slot.pendingIndentStart = s;
 }
 
 void PendingIndentCommit(DocumentSlot& slot) {
@@ -110,5 +93,5 @@ void PendingIndentShorten(DocumentSlot& slot) {
   }
   slot.pendingIndent->pop_back();
   RemoveUnrecorded(*slot.text, start + static_cast<int>(slot.pendingIndent->size()), 1);
-  Places()[&slot] = Place{slot.pendingIndent.get(), start};
+  slot.pendingIndentStart = start;
 }

@@ -10,14 +10,6 @@
 
 namespace {
 
-// The first byte of a double-byte character typed byte by byte waits for the
-// second: inserted alone it would pair with the byte after the caret.
-struct HeldLead {
-  const DocumentSlot* slot = nullptr;
-  unsigned char byte = 0;
-};
-HeldLead g_held;
-
 bool IsSecondByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
 
 int LeadingTabs(const TextDocument& doc, int start, int end) {
@@ -28,21 +20,21 @@ int LeadingTabs(const TextDocument& doc, int start, int end) {
 
 }  // namespace
 
-void DropHeldLead() { g_held = HeldLead(); }
+void DropHeldLead(DocumentSlot& slot) { slot.heldLeadByte = 0; }
 
-unsigned char HeldLeadByte(const DocumentSlot& slot) { return g_held.slot == &slot ? g_held.byte : 0; }
+unsigned char HeldLeadByte(const DocumentSlot& slot) { return slot.heldLeadByte; }
 
 TypedBytes TypeByte(DocumentSlot& slot, unsigned char c) {
-  const HeldLead held = g_held;
-  g_held = HeldLead();
-  if (held.slot == &slot && IsSecondByte(c)) {
-    const char pair[2] = {static_cast<char>(held.byte), static_cast<char>(c)};
+  const unsigned char held = slot.heldLeadByte;
+  slot.heldLeadByte = 0;
+  if (held && IsSecondByte(c)) {
+    const char pair[2] = {static_cast<char>(held), static_cast<char>(c)};
     EditSelection(slot, std::string_view(pair, 2), false, true);
     return TypedBytes::kCharacter;
   }
   // A held lead byte that gets no second byte is dropped; a new one waits.
   if (IsSjisLead(c)) {
-    g_held = HeldLead{&slot, c};
+    slot.heldLeadByte = c;
     return TypedBytes::kHeld;
   }
   const char byte = static_cast<char>(c);
@@ -70,7 +62,7 @@ int ReferenceLineTabs(const TextDocument& doc, int b, bool source) {
 EnterOutcome TypeEnter(DocumentSlot& slot, bool autoIndent) {
   if (!slot.text) return EnterOutcome::kNewlineOnly;
   TextDocument& doc = *slot.text;
-  DropHeldLead();
+  DropHeldLead(slot);
   PendingIndentCancel(slot);
   if (!autoIndent) {
     EditSelection(slot, "\r\n", false, true);
@@ -134,7 +126,7 @@ std::string BlockIndentText(std::string_view block, bool outdent) {
 
 void BlockIndent(DocumentSlot& slot, bool outdent) {
   if (!slot.text) return;
-  DropHeldLead();
+  DropHeldLead(slot);
   TextDocument& doc = *slot.text;
   int s, e;
   doc.SelectionBytes(s, e);

@@ -44,7 +44,7 @@ void TypeCharacter(DocumentSlot& slot, unsigned char c, bool shift) {
     return;
   }
   if (c != '\t' && (c < 0x20 || c == 0x7F)) {
-    DropHeldLead();
+    DropHeldLead(slot);
     return;
   }
   const unsigned char held = HeldLeadByte(slot);

@@ -186,6 +186,8 @@ void FreeSlot(int slot) {
     s.text.reset();
     s.undo.reset();
     s.pendingIndent.reset();
+    s.pendingIndentStart = -1;
+    s.heldLeadByte = 0;
   } else {
     FreeOtherKindRecord(slot);
   }

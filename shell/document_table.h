@@ -17,6 +17,12 @@ struct DocumentSlot {
   std::unique_ptr<TextDocument> text;     // record of the text kinds
   void* record = nullptr;                 // record of the other kinds, freed by their owners
   std::unique_ptr<std::string> pendingIndent;  // provisional auto-indent TABs, or null
+  // Where the provisional indent sits: the caret can leave its line without
+  // removing it (Home, Ctrl+Home, a search). -1 when there is none.
+  int pendingIndentStart = -1;
+  // The first byte of a double-byte character typed byte by byte waits here for
+  // the second: inserted alone it would pair with the byte after the caret.
+  unsigned char heldLeadByte = 0;
   std::unique_ptr<UndoRing> undo;         // text kinds
 
   bool InUse() const { return window != nullptr; }
