@@ -182,3 +182,36 @@ TEST_F(Files, CompilerMessageOpensTheFileAndSelectsTheLine) {
   EXPECT_EQ(e, 12);
   EXPECT_EQ(ActiveSlot(), slot);
 }
+
+namespace {
+int g_charsetChoice = 0;
+int g_newlineChoice = 0;
+void CALLBACK AnswerEncodingDialog(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND box = FindWindowA("#32770", "文字コードと改行コード");
+  if (!box) return;
+  KillTimer(nullptr, id);
+  SendDlgItemMessageA(box, IDC_ENC_CHARSET, LB_SETCURSEL, g_charsetChoice, 0);
+  SendDlgItemMessageA(box, IDC_ENC_NEWLINE, LB_SETCURSEL, g_newlineChoice, 0);
+  char first[32] = {};
+  SendDlgItemMessageA(box, IDC_ENC_NEWLINE, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(first));
+  EXPECT_STREQ(first, "LF(Unix)");
+  SendMessageA(box, WM_COMMAND, IDOK, 0);
+}
+}  // namespace
+
+TEST_F(Files, EncodingDialogSavesInTheChosenCodes) {
+  const std::string path = Write("enc.txt", "漢字\r\nかな\r\n");
+  HWND w = OpenFileByPath(path);
+  const int slot = g_app.docs.SlotOfWindow(w);
+  EXPECT_EQ(Doc(slot).charset, 0);
+  g_charsetChoice = 3;
+  g_newlineChoice = 1;
+  SetTimer(nullptr, 0, 50, AnswerEncodingDialog);
+  SendMessageA(g_app.frame, WM_COMMAND, ID_FILE_ENCODING, 0);
+  EXPECT_EQ(Doc(slot).charset, 3);
+  EXPECT_EQ(Doc(slot).newline, 1);
+  EXPECT_EQ(ReadTestFile(path), "\xE6\xBC\xA2\xE5\xAD\x97\n\xE3\x81\x8B\xE3\x81\xAA\n");
+  RefreshStatusBar();
+  EXPECT_EQ(StatusPane(3), "UTF-8");
+  EXPECT_EQ(StatusPane(4), "LF");
+}

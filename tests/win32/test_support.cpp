@@ -108,7 +108,7 @@ std::string ReadTestFile(const std::string& path) {
   return out;
 }
 
-bool ChildProgram::Start(const std::string& programDir, const std::string& arguments) {
+bool ChildProgram::Start(const std::string& programDir, const std::string& arguments, const std::string& workingDir) {
   tempDir = MakeTempFolder("tmp");
   // A private temporary folder: the program's recovery directory lands there.
   std::string env;
@@ -122,8 +122,8 @@ bool ChildProgram::Start(const std::string& programDir, const std::string& argum
   std::string command = "\"" + programDir + "Quillet.exe\" " + arguments;
   STARTUPINFOA si{};
   si.cb = sizeof si;
-  return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, &env[0], programDir.c_str(), &si, &info) !=
-         FALSE;
+  const std::string& cwd = workingDir.empty() ? programDir : workingDir;
+  return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, &env[0], cwd.c_str(), &si, &info) != FALSE;
 }
 
 namespace {

@@ -23,7 +23,9 @@ std::string ReadTestFile(const std::string& path);
 struct ChildProgram {
   PROCESS_INFORMATION info{};
   std::string tempDir;
-  bool Start(const std::string& programDir, const std::string& arguments = std::string());
+  // workingDir empty: the program directory.
+  bool Start(const std::string& programDir, const std::string& arguments = std::string(),
+             const std::string& workingDir = std::string());
   // The first visible top-level window of the process with this class (or any class when null).
   HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 15000) const;
   // Waits for the process to end; false on timeout.
