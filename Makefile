@@ -39,8 +39,11 @@ run: win32
 	@tools/run-quillet $(WIN)/dist/Quillet $(PREFIX) $(BUILD)/screenshot.png
 
 dist: win32
-	@rm -f $(BUILD)/Quillet.zip
-	@cd $(WIN)/dist && zip -qr $(abspath $(BUILD))/Quillet.zip Quillet -x 'Quillet/UserSetting/*' 'Quillet/MyProjects/*'
+	@rm -rf $(BUILD)/distzip $(BUILD)/Quillet.zip
+	@mkdir -p $(BUILD)/distzip && cp -r $(WIN)/dist/Quillet $(BUILD)/distzip/
+	@rm -rf $(BUILD)/distzip/Quillet/UserSetting $(BUILD)/distzip/Quillet/MyProjects $(BUILD)/distzip/Quillet/pgm.tmp
+	@i686-w64-mingw32-strip $(BUILD)/distzip/Quillet/Quillet.exe
+	@cd $(BUILD)/distzip && zip -qr $(abspath $(BUILD))/Quillet.zip Quillet
 	@echo "dist: $(BUILD)/Quillet.zip"
 
 bench: bootstrap
