@@ -1,7 +1,9 @@
-// Provisional editor attachment: the document window shows an empty editor
-// until the editor window and its rendering are built.
+// Attaching the editor to a text document's slot and releasing it again, and
+// the settings changes that reshape every open text document.
 #include "editor/editor_hooks.h"
 
+#include "editor/colorize.h"
+#include "editor/editor_view_win.h"
 #include "shell/app.h"
 
 TextLayout CurrentTextLayout() {
@@ -11,19 +13,67 @@ TextLayout CurrentTextLayout() {
   layout.rightTurn = s.IsRightTurn != 0;
   layout.maxOneLineTextLength = s.MaxOneLineTextLength;
   layout.showLineNumber = s.IsShowLineNumber != 0;
+  layout.codeBoldCharWidth = g_editorFonts.codeBoldCharWidth;
   return layout;
 }
 
-void AttachEditor(int) {}
+void AttachEditor(int slot) {
+  DocumentSlot& s = g_app.docs.slots[slot];
+  if (!s.text) return;
+  TextDocument& doc = *s.text;
+  auto* view = new EditorView(doc.editor, slot);
+  doc.view = view;
+  doc.recolor = RecolorLines;
+  doc.SetLayout(CurrentTextLayout());  // also the gutter
+  view->ruler = CreateRuler(s.window, slot);
+  doc.ruler = view->ruler;
+  ColorizeDocument(doc);
+  RefreshScrollRanges(doc);
+}
+
 void DetachEditor(int slot) {
   DocumentSlot& s = g_app.docs.slots[slot];
-  if (s.text && s.text->editor) DestroyWindow(s.text->editor);
+  if (!s.text) return;
+  TextDocument& doc = *s.text;
+  EditorView* view = ViewOf(doc);
+  if (view) JoinAutoScroll(doc);
+  if (doc.editor) DestroyWindow(doc.editor);
+  doc.editor = nullptr;
+  if (view) DestroyRuler(view->ruler);
+  doc.ruler = nullptr;
+  doc.view = nullptr;
+  doc.recolor = nullptr;
+  delete view;
 }
-HWND EditorRulerWindow(const TextDocument&) { return nullptr; }
-HWND EditorResultStripWindow(const TextDocument&) { return nullptr; }
-void RelayoutAllTextDocuments() {}
-void RebuildEditorFonts(HWND) {}
-void DeleteEditorFonts() {}
 
-LRESULT CALLBACK TextEditorWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
-LRESULT CALLBACK RulerWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
+HWND EditorRulerWindow(const TextDocument& doc) {
+  const EditorView* view = ViewOf(doc);
+  return view ? RulerWindow(view->ruler) : nullptr;
+}
+
+// Result strips are not built.
+HWND EditorResultStripWindow(const TextDocument&) { return nullptr; }
+
+void RelayoutAllTextDocuments() {
+  const TextLayout layout = CurrentTextLayout();
+  for (DocumentSlot& s : g_app.docs.slots) {
+    if (!s.InUse() || !s.text) continue;
+    TextDocument& doc = *s.text;
+    EditorView* view = ViewOf(doc);
+    if (!view) continue;
+    doc.SetLayout(layout);
+    view->caches.Reset();
+    if (view->hasCaret) {
+      // The caret's height follows the font.
+      DestroyCaret();
+      CreateCaret(view->hwnd, nullptr, 1, g_editorFonts.cy);
+      view->caretHiddenLeft = false;
+      ShowCaret(view->hwnd);
+    }
+    RefreshScrollRanges(doc);
+    view->EnsureCaretVisible(false, false);
+    view->UpdateCaret(false);
+    view->Repaint();
+    RepaintRuler(doc);
+  }
+}

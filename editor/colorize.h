@@ -1,0 +1,21 @@
+#pragma once
+// Colour classes of Source and Html documents: keywords (statements, HTML tag
+// names) and quoted strings. Comments are not classes; they are found while
+// painting (comment_state.h).
+#include <cstdint>
+#include <string_view>
+
+#include "editor/text_document.h"
+
+// Fills the classes of the whole text by the document's kind.
+void ColorizeDocument(TextDocument& doc);
+// Recolours the whole lines [firstLine, lastLine] after an edit and tells the
+// view's render caches; installed as TextDocument::recolor.
+void RecolorLines(TextDocument& doc, int firstLine, int lastLine);
+
+// Classes of whole lines of contiguous text: n bytes starting at a line start
+// (the string flag starts cleared and is cleared at every CR LF).
+void ColorRange(const char* text, int n, uint8_t* classes, int kind);
+
+// Statement keyword of Source documents, compared without regard to case.
+bool IsSourceKeyword(std::string_view word);
