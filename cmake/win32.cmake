@@ -130,6 +130,7 @@ foreach(dll ${QUILLET_ANCILLARY_DLLS})
   list(APPEND dll_files $<TARGET_FILE:${dll}>)
 endforeach()
 add_custom_command(TARGET win32_tests POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E remove_directory ${QUILLET_TESTDIR}/UserSetting
   COMMAND ${CMAKE_COMMAND} -E copy ${dll_files} ${QUILLET_TESTDIR}/Ancillar/
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Quillet> ${QUILLET_TESTDIR}/
   VERBATIM)

@@ -22,7 +22,7 @@ pid=$!
 
 win=""
 for _ in $(seq 1 150); do
-  win=$(xdotool search --onlyvisible --name '^Quillet$' 2>/dev/null | head -1)
+  win=$(xdotool search --onlyvisible --name '^Quillet( - \[.*\])?$' 2>/dev/null | head -1)
   [ -n "$win" ] && break
   sleep 0.2
 done

@@ -29,6 +29,11 @@ MessageBoxRecorder::~MessageBoxRecorder() {
 
 void AppFixture::SetUp() {
   ASSERT_TRUE(StartUp(GetModuleHandleA(nullptr)));
+  // Start-up has read everything it needs from the program directory; what the
+  // test writes there (settings at shutdown, pgm.tmp) goes to a private folder
+  // so that tests running side by side never share files.
+  privateDir_ = MakeTempFolder("appdir");
+  g_app.ProgramDir = privateDir_;
   ASSERT_TRUE(RegisterWindowClasses());
   ASSERT_TRUE(CreateFrameWindow());
   ShowWindow(g_app.frame, SW_SHOWNORMAL);
@@ -37,13 +42,17 @@ void AppFixture::SetUp() {
 }
 
 void AppFixture::TearDown() {
-  if (!g_app.frame || !IsWindow(g_app.frame)) return;
+  if (!g_app.frame || !IsWindow(g_app.frame)) {
+    RemoveTree(privateDir_);
+    return;
+  }
   // Nothing is saved at the end of a test.
   for (DocumentSlot& s : g_app.docs.slots)
     if (s.InUse() && s.text) s.text->modified = 0;
   MessageBoxRecorder noQuestions(IDNO);
   SendMessageA(g_app.frame, WM_CLOSE, 0, 0);
   PumpMessages(20);
+  RemoveTree(privateDir_);
 }
 
 int AppFixture::NewDocument(const std::string& text, int kind) {

@@ -19,6 +19,9 @@ class AppFixture : public ::testing::Test {
   DocumentSlot& Slot(int slot) { return g_app.docs.slots[slot]; }
   TextDocument& Doc(int slot) { return *g_app.docs.slots[slot].text; }
   HWND Editor(int slot) { return g_app.docs.slots[slot].text->editor; }
+
+ private:
+  std::string privateDir_;
 };
 
 // Answers every message box with `answer` and records its texts (null: answer IDOK).
