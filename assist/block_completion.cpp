@@ -118,39 +118,50 @@ Block BlockCloserOf(std::string_view statement) {
   return Block::kNone;
 }
 
-bool FindOpenBlock(const char* text, int length, int n, int backNumSetting, OpenBlock& out) {
-  out = OpenBlock();
-  int limit = assist::EffectiveBackNum(backNumSetting);
-  if (limit == 0 || !text || length <= 0) return false;
-  assist::StatementWalker walker(text, length, n, limit);
-  std::vector<Block> stack;
-  int start, end, lineStart;
-  while (walker.Next(start, end, lineStart)) {
-    std::string_view st(text + start, static_cast<size_t>(end - start));
+OpenBlockWalker::OpenBlockWalker(const char* text, int length, int n, int backNumSetting) : text_(text) {
+  const int limit = assist::EffectiveBackNum(backNumSetting);
+  if (limit != 0 && text && length > 0) walker_.emplace(text, length, n, limit);
+}
+
+bool OpenBlockWalker::Next(Block& block, int& start, int& end, int& lineStart) {
+  if (!walker_ || mismatched_) return false;
+  while (walker_->Next(start, end, lineStart)) {
+    std::string_view st(text_ + start, static_cast<size_t>(end - start));
     Block closer = BlockCloserOf(st);
     if (closer != Block::kNone) {
-      stack.push_back(closer);
+      closers_.push_back(closer);
       continue;
     }
     Block opener = BlockOpenerOf(st);
     if (opener == Block::kNone) {
-      // A Virtual method with a body ends with End Sub/End Function.
-      Block body = VirtualBodyOf(st);
-      if (body != Block::kNone && !stack.empty() && stack.back() == body) stack.pop_back();
+      if (!closers_.empty() && VirtualBodyOf(st) == closers_.back()) closers_.pop_back();
       continue;
     }
-    if (stack.empty()) {
-      out.block = opener;
-      int t = lineStart;
-      while (t < length && text[t] == '\t') ++t;
-      out.indentation.assign(text + lineStart, text + t);
-      out.statementStart = start;
+    if (closers_.empty()) {
+      block = opener;
       return true;
     }
-    if (stack.back() != opener) return false;
-    stack.pop_back();
+    if (closers_.back() != opener) {
+      mismatched_ = true;
+      return false;
+    }
+    closers_.pop_back();
   }
   return false;
+}
+
+bool FindOpenBlock(const char* text, int length, int n, int backNumSetting, OpenBlock& out) {
+  out = OpenBlock();
+  OpenBlockWalker walker(text, length, n, backNumSetting);
+  Block block;
+  int start, end, lineStart;
+  if (!walker.Next(block, start, end, lineStart)) return false;
+  out.block = block;
+  int t = lineStart;
+  while (t < length && text[t] == '\t') ++t;
+  out.indentation.assign(text + lineStart, text + t);
+  out.statementStart = start;
+  return true;
 }
 
 bool OfferBlockCompletion(const char* text, int length, int letterByte, int backNumSetting,

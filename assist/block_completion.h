@@ -1,11 +1,13 @@
 #pragma once
 // Block statements of the BASIC dialect: the extra indent after openers, the
 // search for the innermost open block, and the block-closer completion list.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "assist/completion_items.h"
+#include "assist/text_scan.h"
 
 enum class Block { kNone, kIf, kClass, kInterface, kDo, kEnum, kFor, kFunction, kSelect, kSub, kType, kWhile, kWith };
 
@@ -23,6 +25,27 @@ Block BlockCloserOf(std::string_view statement);
 // kSub or kFunction for "Virtual Sub"/"Virtual Function": a virtual method
 // with a body ends like a Sub or Function, so backward searches pair them.
 Block VirtualBodyOf(std::string_view statement);
+
+// The blocks open at byte n, innermost first. Statements are walked
+// backwards from n, at most backNumSetting line breaks (the
+// BackNum_PairStatementComplement setting; 0 walks nothing), and each closer
+// is paired with its opener (a Virtual Sub/Function with a body pairs with
+// End Sub/End Function).
+class OpenBlockWalker {
+ public:
+  OpenBlockWalker(const char* text, int length, int n, int backNumSetting);
+  // The opener statement of the next enclosing block: [start, end) and the
+  // start of its line. False at the end of the walk, and when a closer meets
+  // the opener of another block (then Mismatched()).
+  bool Next(Block& block, int& start, int& end, int& lineStart);
+  bool Mismatched() const { return mismatched_; }
+
+ private:
+  const char* text_;
+  std::optional<assist::StatementWalker> walker_;
+  std::vector<Block> closers_;  // closers not yet paired, innermost last
+  bool mismatched_ = false;
+};
 
 struct OpenBlock {
   Block block = Block::kNone;

@@ -36,37 +36,19 @@ std::string WithObject(const char* text, int start, int end) {
 
 bool WithPrefix(const char* text, int length, int p, int backNumSetting, std::string& prefix) {
   prefix.clear();
-  int limit = assist::EffectiveBackNum(backNumSetting);
-  if (limit == 0) return true;
-  assist::StatementWalker walker(text, length, p, limit);
-  std::vector<Block> stack;
+  OpenBlockWalker walker(text, length, p, backNumSetting);
+  Block block;
   int start, end, lineStart;
-  while (walker.Next(start, end, lineStart)) {
-    std::string_view st(text + start, static_cast<size_t>(end - start));
-    Block closer = BlockCloserOf(st);
-    if (closer != Block::kNone) {
-      stack.push_back(closer);
-      continue;
-    }
-    Block opener = BlockOpenerOf(st);
-    if (opener == Block::kNone) {
-      if (!stack.empty() && VirtualBodyOf(st) == stack.back()) stack.pop_back();
-      continue;
-    }
-    if (!stack.empty()) {
-      if (stack.back() != opener) return false;
-      stack.pop_back();
-      continue;
-    }
-    if (opener == Block::kWith) {
+  while (walker.Next(block, start, end, lineStart)) {
+    if (block == Block::kWith) {
       prefix.insert(0, WithObject(text, start, end));
       if (!StartsWithOperator(prefix)) return true;
-    } else if (opener == Block::kSub || opener == Block::kFunction || opener == Block::kClass ||
-               opener == Block::kInterface || opener == Block::kType) {
+    } else if (block == Block::kSub || block == Block::kFunction || block == Block::kClass ||
+               block == Block::kInterface || block == Block::kType) {
       break;  // no With block encloses a procedure or a type
     }
   }
-  return true;
+  return !walker.Mismatched();
 }
 
 bool CollectMemberExpression(const char* text, int length, int p, int backNumSetting,

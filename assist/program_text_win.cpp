@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "assist/include_expand_map.h"
 #include "files/file_io.h"
+#include "files/include_expand.h"
 #include "files/paths.h"
 #include "shell/app.h"
 

@@ -9,6 +9,7 @@
 #include "assist/member_list.h"
 #include "assist/parameter_hint.h"
 #include "assist/program_index.h"
+#include "bench_text.h"
 
 namespace {
 
@@ -25,29 +26,7 @@ const BigProgram& Program() {
     std::string& t = b.text;
     t.reserve(6 << 20);
     t += "TypeDef PLong = *Long\r\n";
-    int classes = 0;
-    int procs = 0;
-    while (t.size() < (5u << 20)) {
-      std::string c = "Class" + std::to_string(classes);
-      t += "Class " + c + "\r\n";
-      if (classes % 8 != 0) t += "  Inherits Class" + std::to_string(classes - 1) + "\r\n";
-      t += "Public\r\n";
-      for (int m = 0; m < 6; ++m) {
-        t += "  Function Method" + std::to_string(m) + "(a As Long, b As String) As Long ' m\r\n";
-        t += "    Dim tmp As Long\r\n    tmp = a * 2 : Method" + std::to_string(m) + " = tmp\r\n";
-        t += "  End Function\r\n";
-      }
-      t += "Private\r\n  value" + std::to_string(classes) + " As Long\r\n  name As String\r\n";
-      t += "End Class\r\n\r\n";
-      for (int p = 0; p < 4; ++p, ++procs) {
-        t += "Sub Proc" + std::to_string(procs) + "(x As Long, ByRef y As " + c + ")\r\n";
-        t += "  Dim i As Long, s As String\r\n  Dim obj As " + c + "\r\n";
-        t += "  For i = 1 To 10\r\n    If x > i Then\r\n      s = s + \"a:b\" ' comment\r\n";
-        t += "    End If\r\n  Next\r\n  /* block\r\n     comment */\r\nEnd Sub\r\n";
-      }
-      t += "Dim g" + std::to_string(classes) + " As " + c + "\r\n";
-      ++classes;
-    }
+    const int classes = AppendClassProgram(t, 5u << 20, true);
     // A procedure near the end holds the caret.
     t += "Sub Work(x As Long)\r\n  Dim obj As Class" + std::to_string(classes - 1) + "\r\n";
     t += "  For i = 1 To 3\r\n";
@@ -59,11 +38,7 @@ const BigProgram& Program() {
     b.letter = static_cast<int>(t.size()) - 1;
     t += "\r\nEnd Sub\r\n";
     // The include text: a large block of library declarations.
-    for (int d = 0; t.size() < (6u << 20); ++d) {
-      t += "Declare Function Api" + std::to_string(d) +
-           " Lib \"user32\" Alias \"Api" + std::to_string(d) + "A\" (hWnd As DWORD, _\r\n" +
-           "    lpText As String, uType As DWORD) As Long\r\n";
-    }
+    AppendDeclares(t, 6u << 20);
     return b;
   }();
   return program;

@@ -11,11 +11,12 @@
 
 #include "assist/block_completion.h"
 #include "assist/completion_items.h"
-#include "assist/include_expand_map.h"
 #include "assist/member_list.h"
 #include "assist/parameter_hint.h"
 #include "assist/program_index.h"
+#include "bench_text.h"
 #include "editor/text_document.h"
+#include "files/include_expand.h"
 
 namespace {
 
@@ -35,40 +36,14 @@ const Fixture& Program() {
     std::string& t = f.source;
     t.reserve(6 << 20);
     t += "#include \"api1.sbp\"\r\n#include <api2.sbp>\r\n";
-    int classes = 0, procs = 0;
-    while (t.size() < (5u << 20)) {
-      const std::string c = "Class" + std::to_string(classes);
-      t += "Class " + c + "\r\n";
-      if (classes % 8 != 0) t += "  Inherits Class" + std::to_string(classes - 1) + "\r\n";
-      t += "Public\r\n";
-      for (int m = 0; m < 6; ++m) {
-        t += "  Function Method" + std::to_string(m) + "(a As Long, b As String) As Long ' m\r\n";
-        t += "    Dim tmp As Long\r\n    tmp = a * 2 : Method" + std::to_string(m) + " = tmp\r\n";
-        t += "  End Function\r\n";
-      }
-      t += "Private\r\n  value" + std::to_string(classes) + " As Long\r\n  name As String\r\n";
-      t += "End Class\r\n\r\n";
-      for (int p = 0; p < 4; ++p, ++procs) {
-        t += "Sub Proc" + std::to_string(procs) + "(x As Long, ByRef y As " + c + ")\r\n";
-        t += "  Dim i As Long, s As String\r\n  Dim obj As " + c + "\r\n";
-        t += "  For i = 1 To 10\r\n    If x > i Then\r\n      s = s + \"a:b\" ' コメント\r\n";
-        t += "    End If\r\n  Next\r\n  /* block\r\n     comment */\r\nEnd Sub\r\n";
-      }
-      ++classes;
-    }
+    const int classes = AppendClassProgram(t, 5u << 20, false);
     t += "Sub Work(x As Long)\r\n  Dim obj As Class" + std::to_string(classes - 1) + "\r\n";
     t += "  Proc77(1";
     f.hintCaret = static_cast<int>(t.size());
     t += ")\r\n    x = obj";
     f.caret = static_cast<int>(t.size());
     t += "\r\nEnd Sub\r\n";
-    for (const char* name : {"api1.sbp", "api2.sbp"}) {
-      std::string& inc = f.includes[name];
-      for (int d = 0; inc.size() < (1u << 20); ++d) {
-        inc += "Declare Function Api" + std::to_string(d) + " Lib \"user32\" Alias \"Api" + std::to_string(d) +
-               "A\" (hWnd As DWORD, _\r\n    lpText As String, uType As DWORD) As Long\r\n";
-      }
-    }
+    for (const char* name : {"api1.sbp", "api2.sbp"}) AppendDeclares(f.includes[name], 1u << 20);
     return f;
   }();
   return fixture;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "ancillar/charset/charset_convert.h"
-#include "bench_charset_text.h"
+#include "bench_text.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <sys/mman.h>
 
 #include "ancillar/charset/nkf_api.h"
-#include "bench_charset_text.h"
+#include "bench_text.h"
 #include "files/newline.h"
 #include "files/nkf_adapter.h"
 

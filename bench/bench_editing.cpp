@@ -6,10 +6,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <memory>
 #include <string>
 
+#include "bench_text.h"
 #include "editor/editing.h"
 #include "shell/document_kind.h"
 
@@ -17,24 +17,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string MakeSource(size_t bytes) {
-  static const char* const kLines[] = {
-      "\tDim count%d As Long ' 件数を数える\r\n",
-      "\tIf value%d > 0 Then ' 正の値なら表示\r\n",
-      "\t\tPrint \"ソース%d\"    ' 能力の表\r\n",
-      "\tEnd If\r\n",
-      "' ここからメイン処理 その%d  and some words to wrap around the line limit of the text\r\n",
-      "\tbuf%d = Left$(text, 10) + \"。\"\r\n",
-  };
-  std::string s;
-  s.reserve(bytes + 128);
-  char line[160];
-  for (int i = 0; s.size() < bytes; ++i) {
-    int n = std::snprintf(line, sizeof line, kLines[i % 6], i);
-    s.append(line, static_cast<size_t>(n));
-  }
-  return s;
-}
+// Wide lines, for the TAB conversions and wrapping.
+std::string MakeSource(size_t bytes) { return MakeDialectSource(bytes, DialectShape{true, false}); }
 
 std::unique_ptr<DocumentSlot> MakeSlot(std::string text) {
   auto slot = std::make_unique<DocumentSlot>();

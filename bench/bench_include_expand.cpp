@@ -6,24 +6,12 @@
 #include <map>
 #include <string>
 
+#include "bench_text.h"
 #include "files/include_expand.h"
 #include "shell/settings_lists.h"
 #include "shell/settings_load_save.h"
 
 namespace {
-
-std::string SourceLines(size_t bytes, const char* tag) {
-  std::string t;
-  t.reserve(bytes + 64);
-  for (int i = 0; t.size() < bytes; ++i) {
-    t += "    Dim x";
-    t += std::to_string(i);
-    t += " As Long ' 表示ソース ";
-    t += tag;
-    t += "\r\n";
-  }
-  return t;
-}
 
 // A main text of `total` bytes whose every 100th line includes one of
 // `files` distinct files of `fileBytes` each.
@@ -35,7 +23,7 @@ struct Corpus {
 
 Corpus MakeCorpus(size_t total, int fileCount, size_t fileBytes) {
   Corpus c;
-  std::string body = SourceLines(total, "main");
+  std::string body = MakeDialectSource(total);
   size_t line = 0, pos = 0;
   int included = 0;
   c.main.reserve(body.size() + fileCount * 32);
@@ -46,7 +34,7 @@ Corpus MakeCorpus(size_t total, int fileCount, size_t fileBytes) {
       std::string directive = "#include \"" + name + "\"";
       c.main += directive + "\r\n";
       c.expandedBytes -= directive.size();
-      c.files["C:\\proj\\" + name] = SourceLines(fileBytes, "inc");
+      c.files["C:\\proj\\" + name] = MakeDialectSource(fileBytes);
     }
     c.main.append(body, pos, next - pos);
     pos = next;

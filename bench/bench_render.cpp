@@ -3,44 +3,17 @@
 // top), and colouring a whole 100 MB document against filling its class array.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <string>
 
+#include "bench_text.h"
 #include "editor/colorize.h"
 #include "editor/paint_runs.h"
 #include "editor/render_cache.h"
 
 namespace {
-
-// A program of the dialect with Japanese comments, a block comment every 40
-// lines and strings, about 40 bytes a line.
-std::string MakeSource(size_t bytes) {
-  static const char* const kLines[] = {
-      "\tDim count%d As Long ' 件数を数える\r\n",
-      "\tIf value%d > 0 Then ' 正の値なら表示\r\n",
-      "\t\tPrint \"ソース%d\" ' 能力の表\r\n",
-      "\tEnd If\r\n",
-      "/* ここからメイン処理 その%d\r\n",
-      "   説明の続き */ x = 1\r\n",
-      "\tbuf%d = Left$(text, 10) + \"。\"\r\n",
-      "Function Calc%d(a As Long) As Long\r\n",
-  };
-  std::string s;
-  s.reserve(bytes + 64);
-  char line[96];
-  for (int i = 0; s.size() < bytes; ++i) {
-    int k = i % 8;
-    if (k == 4 || k == 5) k -= 4;  // the block comment only every 40 lines
-    if (i % 40 == 36) k = 4;
-    if (i % 40 == 37) k = 5;
-    int n = std::snprintf(line, sizeof line, kLines[k], i);
-    s.append(line, static_cast<size_t>(n));
-  }
-  return s;
-}
 
 struct NoView : CachedTextView {
   int EnsureCaretVisible(bool, bool) override { return 0; }
@@ -60,7 +33,7 @@ Fixture& Document(size_t bytes) {
   auto& f = docs[bytes];
   if (!f) {
     f = std::make_unique<Fixture>();
-    f->doc = std::make_unique<TextDocument>(MakeSource(bytes), 1);
+    f->doc = std::make_unique<TextDocument>(MakeDialectSource(bytes, DialectShape{false, true}), 1);
     f->doc->view = &f->view;
     f->doc->recolor = RecolorLines;
     ColorizeDocument(*f->doc);

@@ -10,63 +10,23 @@
 #include <memory>
 #include <string>
 
-#include "ancillar/regex/bregexp_api.h"
+#include "bench_text.h"
 #include "editor/editing.h"
 #include "search/find_core.h"
 #include "search/replace_all.h"
+#include "tests/host/regex_test_api.h"
 
 namespace {
-
-struct Lcg {
-  uint64_t s = 0x9E3779B97F4A7C15ull;
-  uint32_t Next() {
-    s = s * 6364136223846793005ull + 1442695040888963407ull;
-    return static_cast<uint32_t>(s >> 33);
-  }
-};
-
-// About 400 "As Long" per MB (40,000 in 100 MB), on lines of 10-50 bytes.
-std::string MakeCorpus(size_t bytes) {
-  static const char* comments[] = {"' 表示処理を開始する前に設定を読み込む", "' ソースの能力を確認します",
-                                   "' ウィンドウを作成して表示する", "' 文字列を整形してバッファに格納"};
-  static const char* statements[] = {"    x = x + 1 ' 加算", "    If n > 0 Then ' 正の値",
-                                     "    Print \"表示しました\"", "End Function", "Next i"};
-  std::string t;
-  t.reserve(bytes + 256);
-  Lcg rng;
-  while (t.size() < bytes) {
-    const uint32_t r = rng.Next() % 1000;
-    if (r < 4) {
-      t += "    Dim x As Long ' カウンタ";
-    } else if (r < 10) {
-      t += "Sub Proc" + std::to_string(r) + "(ByVal n As Long) ' 手続き";
-    } else if (r < 400) {
-      t += comments[r % 4];
-    } else {
-      t += statements[r % 5];
-    }
-    t += "\r\n";
-  }
-  return t;
-}
 
 const std::string& Corpus(int megabytes) {
   static std::string ten, hundred;
   std::string& t = megabytes == 10 ? ten : hundred;
-  if (t.empty()) t = MakeCorpus(static_cast<size_t>(megabytes) << 20);
+  if (t.empty()) t = MakeSearchCorpus(static_cast<size_t>(megabytes) << 20);
   return t;
 }
 
 const RegexApi& Engine() {
-  static RegexApi api = [] {
-    RegexApi a;
-    a.match = &BMatch;
-    a.subst = &BSubst;
-    a.regfree = &BRegfree;
-    a.matchEx = &BMatchEx;
-    a.substEx = &BSubstEx;
-    return a;
-  }();
+  static const RegexApi api = EngineApi();
   return api;
 }
 
@@ -81,6 +41,10 @@ std::unique_ptr<DocumentSlot> MakeSlot(const std::string& text) {
 }
 
 // Arguments: megabytes, regex.
+void SizesAndModes(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"MB", "regex"})->Args({10, 0})->Args({100, 0})->Args({10, 1})->Args({100, 1});
+}
+
 void BM_ReplaceAllInDocument(benchmark::State& state) {
   const std::string& text = Corpus(static_cast<int>(state.range(0)));
   const bool regex = state.range(1) != 0;
@@ -99,11 +63,7 @@ void BM_ReplaceAllInDocument(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
 }
 BENCHMARK(BM_ReplaceAllInDocument)
-    ->ArgNames({"MB", "regex"})
-    ->Args({10, 0})
-    ->Args({100, 0})
-    ->Args({10, 1})
-    ->Args({100, 1})
+    ->Apply(SizesAndModes)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
@@ -122,11 +82,7 @@ void BM_ReplaceAllInString(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
 }
 BENCHMARK(BM_ReplaceAllInString)
-    ->ArgNames({"MB", "regex"})
-    ->Args({10, 0})
-    ->Args({100, 0})
-    ->Args({10, 1})
-    ->Args({100, 1})
+    ->Apply(SizesAndModes)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 

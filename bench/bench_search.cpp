@@ -10,67 +10,22 @@
 #include <cstring>
 #include <string>
 
-#include "ancillar/regex/bregexp_api.h"
+#include "bench_text.h"
 #include "search/find_core.h"
+#include "tests/host/regex_test_api.h"
 
 namespace {
 
 const char kRareLiteral[] = "致命的な障害";
 const char kRegex[] = "Dim\\s+\\w+\\s+As\\s+Long";
 
-struct Lcg {
-  uint64_t s = 0x9E3779B97F4A7C15ull;
-  uint32_t Next() {
-    s = s * 6364136223846793005ull + 1442695040888963407ull;
-    return static_cast<uint32_t>(s >> 33);
-  }
-};
-
-std::string MakeCorpus(size_t bytes) {
-  static const char* comments[] = {
-      "' 表示処理を開始する前に設定を読み込む", "' ソースの能力を確認します", "' ウィンドウを作成して表示する",
-      "' 文字列を整形してバッファに格納", "' エラーが発生した場合は終了する", "' 画面の再描画を予約"};
-  static const char* statements[] = {
-      "    x = x + 1 ' 加算", "    If n > 0 Then ' 正の値", "    Print \"表示しました\"", "    Dim s As String ' 文字列",
-      "End Function", "    Call ShowWindow(hWnd, SW_SHOW)", "    y = Len(s) * 2 ' 長さの計算", "Next i"};
-  std::string t;
-  t.reserve(bytes + 256);
-  Lcg rng;
-  while (t.size() < bytes) {
-    uint32_t r = rng.Next() % 100000;
-    if (r < 40) {
-      t += "    Dim x As Long ' カウンタ";  // 1 line in 2500
-    } else if (r < 1050) {
-      t += "Sub Proc" + std::to_string(r) + "(ByVal n As Long) ' 手続き";
-    } else if (r < 1051) {
-      t += "    ' 致命的な障害を記録する";
-    } else if (r < 40000) {
-      t += comments[r % 6];
-    } else {
-      t += statements[r % 8];
-    }
-    t += "\r\n";
-  }
-  return t;
-}
-
 const std::string& Corpus() {
-  static const std::string text = MakeCorpus(100u << 20);
+  static const std::string text = MakeSearchCorpus(100u << 20);
   return text;
 }
 
-RegexApi Engine() {
-  RegexApi api;
-  api.match = &BMatch;
-  api.subst = &BSubst;
-  api.regfree = &BRegfree;
-  api.matchEx = &BMatchEx;
-  api.substEx = &BSubstEx;
-  return api;
-}
-
 int CountMatches(const std::string& text, const std::string& needle, bool matchCase, bool regex) {
-  const RegexApi api = Engine();
+  const RegexApi api = EngineApi();
   int n = 0;
   int from = 0;
   const int len = static_cast<int>(text.size());
@@ -84,7 +39,7 @@ int CountMatches(const std::string& text, const std::string& needle, bool matchC
 }
 
 ReplaceAllResult ReplaceAll(const std::string& text) {
-  const RegexApi api = Engine();
+  const RegexApi api = EngineApi();
   return ReplaceAllInText(text.data(), static_cast<int>(text.size()), "As Long", "As Integer", true, false, &api);
 }
 

@@ -4,18 +4,10 @@
 #include "files/open_save.h"
 #include "resources/ids.h"
 #include "shell/app.h"
+#include "shell/centre_on_frame_win.h"
 #include "shell/doc_windows_win.h"
 
 namespace {
-
-void CentreOnFrame(HWND dialog) {
-  RECT frame, box;
-  GetWindowRect(g_app.frame, &frame);
-  GetWindowRect(dialog, &box);
-  const int w = box.right - box.left, h = box.bottom - box.top;
-  SetWindowPos(dialog, nullptr, frame.left + (frame.right - frame.left - w) / 2,
-               frame.top + (frame.bottom - frame.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-}
 
 BOOL OnInit(HWND dialog, int slot) {
   CentreOnFrame(dialog);

@@ -1,5 +1,6 @@
 #include "files/include_expand.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "files/paths.h"
@@ -32,38 +33,62 @@ bool ParseDirective(std::string_view line, std::string& name, bool& system) {
   return !name.empty();
 }
 
+// The expander behind both entry points. A file that cannot be had either
+// ends the expansion (stopAtMissing) or leaves its directive in place; with
+// `mapped`, the document bytes and the files asked for are recorded.
 struct Expander {
   const std::string& programDir;
   const IncludeTextSource& source;
+  bool stopAtMissing = false;
+  bool mapped = false;
+  ExpandedProgram result;
   std::unordered_set<std::string> included;  // folded paths
-  std::string out;
   bool stopped = false;
   int depth = 0;
 
-  void Expand(std::string_view text, const std::string& baseDir) {
-    size_t pos = 0;
-    std::string name;
-    while (pos < text.size()) {
-      size_t lf = text.find('\n', pos);
-      size_t next = lf == std::string_view::npos ? text.size() : lf + 1;
-      std::string_view line = text.substr(pos, next - pos);
-      size_t contentLen = line.size();
-      if (contentLen && line[contentLen - 1] == '\n') --contentLen;
-      if (contentLen && line[contentLen - 1] == '\r') --contentLen;
-      pos = next;
+  // Appends text[from, to); document bytes (depth 0) go into the map.
+  void Copy(std::string_view text, size_t from, size_t to) {
+    if (to <= from) return;
+    std::string& out = result.text;
+    if (mapped && depth == 0) {
+      auto& pieces = result.map.pieces;
+      const int doc = static_cast<int>(from);
+      const int prog = static_cast<int>(out.size());
+      if (!pieces.empty() && pieces.back().docStart + pieces.back().length == doc &&
+          pieces.back().programStart + pieces.back().length == prog) {
+        pieces.back().length += static_cast<int>(to - from);
+      } else {
+        pieces.push_back({doc, prog, static_cast<int>(to - from)});
+      }
+    }
+    out.append(text.substr(from, to - from));
+  }
 
+  void Expand(std::string_view text, const std::string& baseDir) {
+    size_t copied = 0;  // text before this is in the output
+    size_t search = 0;
+    std::string name;
+    for (;;) {
+      size_t at = text.find(kDirective, search);
+      if (at == std::string_view::npos) break;
+      search = at + 1;
+      if (at != 0 && text[at - 1] != '\n') continue;
+      size_t lf = text.find('\n', at);
+      size_t next = lf == std::string_view::npos ? text.size() : lf + 1;
+      size_t contentEnd = next;
+      if (contentEnd > at && text[contentEnd - 1] == '\n') --contentEnd;
+      if (contentEnd > at && text[contentEnd - 1] == '\r') --contentEnd;
       bool system = false;
-      if (line.empty() || line[0] != '#' || !ParseDirective(line.substr(0, contentLen), name, system)) {
-        out.append(line);
-        continue;
-      }
+      if (!ParseDirective(text.substr(at, contentEnd - at), name, system)) continue;
+      search = next;
       std::string path = system ? programDir + "Include\\" + name : ResolveRelativePath(name, baseDir);
-      if (depth >= kMaxDepth || !included.insert(PathFoldCase(path)).second) {
-        out.append(line);
-        continue;
-      }
+      if (depth >= kMaxDepth || !included.insert(PathFoldCase(path)).second) continue;
       std::string includedText;
-      if (!source(path, includedText)) {
+      const bool had = source && source(path, includedText);
+      if (mapped) result.files.emplace_back(path, had);
+      if (!had && !stopAtMissing) continue;
+      Copy(text, copied, at);
+      if (!had) {
         stopped = true;
         return;
       }
@@ -71,17 +96,39 @@ struct Expander {
       Expand(includedText, PathDirectory(path));
       --depth;
       if (stopped) return;
-      out.append(line.substr(contentLen));
+      copied = contentEnd;  // the line end of the directive stays
     }
+    Copy(text, copied, text.size());
   }
 };
 
+ExpandedProgram Run(std::string_view text, const std::string& baseDir, const std::string& programDir,
+                    const IncludeTextSource& source, bool stopAtMissing, bool mapped) {
+  Expander expander{programDir, source, stopAtMissing, mapped, {}, {}, false, 0};
+  expander.result.text.reserve(text.size());
+  expander.Expand(text, baseDir);
+  expander.result.map.programLength = static_cast<int>(expander.result.text.size());
+  return std::move(expander.result);
+}
+
 }  // namespace
+
+int IncludeMap::ToProgram(int docPos) const {
+  auto it = std::upper_bound(pieces.begin(), pieces.end(), docPos,
+                             [](int p, const Piece& piece) { return p < piece.docStart; });
+  if (pieces.empty()) return programLength;
+  if (it == pieces.begin()) return pieces.front().programStart;
+  const Piece& piece = *(it - 1);
+  if (docPos <= piece.docStart + piece.length) return piece.programStart + (docPos - piece.docStart);
+  return it == pieces.end() ? programLength : it->programStart;
+}
 
 std::string ExpandIncludes(std::string_view text, const std::string& baseDir, const std::string& programDir,
                            const IncludeTextSource& source) {
-  Expander expander{programDir, source, {}, {}, false, 0};
-  expander.out.reserve(text.size());
-  expander.Expand(text, baseDir);
-  return std::move(expander.out);
+  return Run(text, baseDir, programDir, source, true, false).text;
+}
+
+ExpandedProgram ExpandIncludesMapped(std::string_view text, const std::string& baseDir,
+                                     const std::string& programDir, const IncludeTextSource& source) {
+  return Run(text, baseDir, programDir, source, false, true);
 }

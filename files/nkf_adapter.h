@@ -23,9 +23,10 @@ struct NkfProcs {
 };
 
 // ---- Win32 layer (nkf_adapter_win.cpp)
-// Loads programDir + "Ancillar\\nkf32.dll" and resolves its entry points; a
-// DLL without NkfGuessCode and NkfConvertSized counts as missing. Call before
-// the main window exists; NkfFree at exit.
+// Loads programDir + "Ancillar\\nkf32.dll" (programDir empty: the running
+// program's directory) and resolves its entry points; a DLL without
+// NkfGuessCode and NkfConvertSized counts as missing. Call before the main
+// window exists; NkfFree at exit.
 bool NkfLoad(const std::string& programDir);
 void NkfFree();
 

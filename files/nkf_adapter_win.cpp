@@ -2,33 +2,27 @@
 #include <windows.h>
 
 #include "files/nkf_adapter.h"
+#include "shell/ancillary_dll_win.h"
 
 namespace {
 
 HMODULE g_dll = nullptr;
 NkfProcs g_loaded;
 
-template <class T>
-T Proc(HMODULE m, const char* name) {
-  // Through void (*)(void), which casts to any function type without warning.
-  return reinterpret_cast<T>(reinterpret_cast<void (*)()>(GetProcAddress(m, name)));
-}
-
 }  // namespace
 
 bool NkfLoad(const std::string& programDir) {
   NkfFree();
-  std::string path = programDir + "Ancillar\\nkf32.dll";
-  HMODULE m = LoadLibraryA(path.c_str());
+  HMODULE m = LoadAncillaryDll(programDir, "nkf32.dll");
   if (!m) return false;
   NkfProcs p;
-  p.getVersion = Proc<GetNkfVersionProc>(m, "GetNkfVersion");
-  p.setOption = Proc<SetNkfOptionProc>(m, "SetNkfOption");
-  p.convert = Proc<NkfConvertProc>(m, "NkfConvert");
-  p.getKanjiCode = Proc<NkfGetKanjiCodeProc>(m, "NkfGetKanjiCode");
-  p.getLastResult = Proc<NkfGetLastResultProc>(m, "NkfGetLastResult");
-  p.guessCode = Proc<NkfGuessCodeProc>(m, "NkfGuessCode");
-  p.convertSized = Proc<NkfConvertSizedProc>(m, "NkfConvertSized");
+  p.getVersion = AncillaryProc<GetNkfVersionProc>(m, "GetNkfVersion");
+  p.setOption = AncillaryProc<SetNkfOptionProc>(m, "SetNkfOption");
+  p.convert = AncillaryProc<NkfConvertProc>(m, "NkfConvert");
+  p.getKanjiCode = AncillaryProc<NkfGetKanjiCodeProc>(m, "NkfGetKanjiCode");
+  p.getLastResult = AncillaryProc<NkfGetLastResultProc>(m, "NkfGetLastResult");
+  p.guessCode = AncillaryProc<NkfGuessCodeProc>(m, "NkfGuessCode");
+  p.convertSized = AncillaryProc<NkfConvertSizedProc>(m, "NkfConvertSized");
   if (!p.guessCode || !p.convertSized) {
     FreeLibrary(m);
     return false;

@@ -9,6 +9,7 @@
 #include "search/regex_adapter.h"
 #include "search/search_dialogs_win.h"
 #include "shell/app.h"
+#include "shell/centre_on_frame_win.h"
 #include "shell/doc_windows_win.h"
 #include "shell/frame_win.h"
 
@@ -36,12 +37,7 @@ void OnInit(HWND window) {
   RECT rc;
   GetClientRect(window, &rc);
   Layout(window, rc.right, rc.bottom);
-  RECT frame, box;
-  GetWindowRect(g_app.frame, &frame);
-  GetWindowRect(window, &box);
-  const int w = box.right - box.left, h = box.bottom - box.top;
-  SetWindowPos(window, nullptr, frame.left + (frame.right - frame.left - w) / 2,
-               frame.top + (frame.bottom - frame.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  CentreOnFrame(window);
 }
 
 int SlotOfEditor(HWND editor) {

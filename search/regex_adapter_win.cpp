@@ -1,5 +1,6 @@
 #include "search/regex_adapter.h"
 
+#include "shell/ancillary_dll_win.h"
 #include "shell/message_box.h"
 
 namespace {
@@ -7,45 +8,19 @@ namespace {
 HMODULE g_library = nullptr;
 RegexApi g_api;
 
-template <class T>
-T Resolve(HMODULE m, const char* name) {
-  return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(m, name)));
-}
-
-std::string ExecutableDir() {
-  char path[MAX_PATH] = {0};
-  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return std::string();
-  std::string dir(path, n);
-  // Scan by characters: a trail byte may be 0x5C.
-  size_t cut = std::string::npos;
-  for (size_t i = 0; i < dir.size(); ++i) {
-    if (IsDBCSLeadByteEx(932, static_cast<BYTE>(dir[i])) && i + 1 < dir.size()) {
-      ++i;
-    } else if (dir[i] == '\\') {
-      cut = i;
-    }
-  }
-  return cut == std::string::npos ? std::string() : dir.substr(0, cut + 1);
-}
-
 }  // namespace
 
 bool LoadRegexLibrary(const std::string& programDir) {
   FreeRegexLibrary();
-  std::string dir = programDir.empty() ? ExecutableDir() : programDir;
-  if (!dir.empty() && dir.back() != '\\' && dir.back() != '/') dir += '\\';
-  const std::string path = dir + "Ancillar\\BREGEXP.DLL";
-  HMODULE m = LoadLibraryA(path.c_str());
+  HMODULE m = LoadAncillaryDll(programDir, "BREGEXP.DLL");
   if (!m) return false;
   RegexApi api;
-  api.match = Resolve<BMatchProc>(m, "BMatch");
-  api.subst = Resolve<BSubstProc>(m, "BSubst");
-  api.regfree = Resolve<BRegfreeProc>(m, "BRegfree");
-  api.matchEx = Resolve<BMatchExProc>(m, "BMatchEx");
-  api.substEx = Resolve<BSubstExProc>(m, "BSubstEx");
-  const bool complete = api.Usable() && GetProcAddress(m, "BTrans") && GetProcAddress(m, "BSplit") &&
-                        GetProcAddress(m, "BRegexpVersion");
+  api.match = AncillaryProc<BMatchProc>(m, "BMatch");
+  api.subst = AncillaryProc<BSubstProc>(m, "BSubst");
+  api.regfree = AncillaryProc<BRegfreeProc>(m, "BRegfree");
+  api.matchEx = AncillaryProc<BMatchExProc>(m, "BMatchEx");
+  api.substEx = AncillaryProc<BSubstExProc>(m, "BSubstEx");
+  const bool complete = api.Usable() && ExportsAll(m, {"BTrans", "BSplit", "BRegexpVersion"});
   if (!complete) {
     FreeLibrary(m);
     return false;

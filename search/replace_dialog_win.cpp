@@ -10,23 +10,15 @@
 
 namespace {
 
-// The slot to work on, or -1 (with a beep) when the search cannot start.
-int TargetSlot(const SearchRequest& r) {
-  if (r.text.empty()) return -1;
-  const int slot = ActiveTextSlot();
-  if (slot < 0) MessageBeep(MB_OK);
-  return slot;
-}
-
 void OnFindNext(HWND dialog) {
   const SearchRequest r = BeginSearch(dialog, false);
-  const int slot = TargetSlot(r);
+  const int slot = SearchTargetSlot(r);
   if (slot >= 0) FindNextInSlot(dialog, slot, r.text, r.matchCase, r.regex, true);
 }
 
 void OnReplace(HWND dialog) {
   const SearchRequest r = BeginSearch(dialog, true);
-  const int slot = TargetSlot(r);
+  const int slot = SearchTargetSlot(r);
   if (slot < 0) return;
   const SearchHit done =
       ReplaceMatchInSelection(g_app.docs.slots[slot], r.text, r.replacement, r.matchCase, r.regex, &RegexLibrary());
@@ -43,7 +35,7 @@ void OnReplace(HWND dialog) {
 
 void OnReplaceAll(HWND dialog) {
   const SearchRequest r = BeginSearch(dialog, true);
-  const int slot = TargetSlot(r);
+  const int slot = SearchTargetSlot(r);
   if (slot < 0) return;
   HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   const ReplaceAllOutcome done =
@@ -72,10 +64,4 @@ INT_PTR CALLBACK ReplaceDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
 
 }  // namespace
 
-void ShowReplaceDialog() {
-  if (!g_app.resLib || ActiveTextSlot() < 0) {
-    MessageBeep(MB_OK);
-    return;
-  }
-  DialogBoxParamA(g_app.resLib, MAKEINTRESOURCEA(IDD_REPLACE), g_app.frame, ReplaceDialogProc, 0);
-}
+void ShowReplaceDialog() { RunSearchDialog(IDD_REPLACE, ReplaceDialogProc); }

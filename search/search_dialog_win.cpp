@@ -6,21 +6,13 @@
 #include "search/find_history.h"
 #include "search/search_dialog_win.h"
 #include "shell/app.h"
+#include "shell/centre_on_frame_win.h"
 #include "shell/doc_windows_win.h"
 
 namespace {
 
 // The edit fields take up to 8192 characters; only the first 259 bytes are used.
 constexpr int kEditLimit = 8192;
-
-void CentreOnFrame(HWND dialog) {
-  RECT frame, box;
-  if (!g_app.frame || !GetWindowRect(g_app.frame, &frame)) return;
-  GetWindowRect(dialog, &box);
-  const int w = box.right - box.left, h = box.bottom - box.top;
-  SetWindowPos(dialog, nullptr, frame.left + (frame.right - frame.left - w) / 2,
-               frame.top + (frame.bottom - frame.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-}
 
 int FillHistory(HWND combo, const SearchHistory& history) {
   SendMessageA(combo, CB_RESETCONTENT, 0, 0);
@@ -55,6 +47,21 @@ int ActiveTextSlot() {
   if (slot < 0) return -1;
   const DocumentSlot& s = g_app.docs.slots[slot];
   return IsTextKind(s.kind) && s.text ? slot : -1;
+}
+
+void RunSearchDialog(int dialogId, DLGPROC proc) {
+  if (!g_app.resLib || ActiveTextSlot() < 0) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  DialogBoxParamA(g_app.resLib, MAKEINTRESOURCEA(dialogId), g_app.frame, proc, 0);
+}
+
+int SearchTargetSlot(const SearchRequest& r) {
+  if (r.text.empty()) return -1;
+  const int slot = ActiveTextSlot();
+  if (slot < 0) MessageBeep(MB_OK);
+  return slot;
 }
 
 BOOL InitSearchDialog(HWND dialog, bool replace) {

@@ -9,6 +9,10 @@
 // Slot of the active document when it is a text document, else -1.
 int ActiveTextSlot();
 
+// Runs a modal search dialog over the active text document (a beep without
+// one, or without the resource library).
+void RunSearchDialog(int dialogId, DLGPROC proc);
+
 // WM_INITDIALOG: centred on the frame, options from the settings, the find
 // history (and with `replace` the replacement history, first entry
 // selected), the selected text or else the first history entry; focus on
@@ -29,3 +33,6 @@ struct SearchRequest {
 // `replace` the replacement text to the replacement history) and the combo
 // boxes are refilled.
 SearchRequest BeginSearch(HWND dialog, bool replace);
+// The slot a dialog's request works on, or -1: nothing to search for, or no
+// active text document (a beep).
+int SearchTargetSlot(const SearchRequest& r);

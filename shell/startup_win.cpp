@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "resources/ids.h"
+#include "shell/ancillary_dll_win.h"
 #include "shell/app.h"
 #include "shell/app_seams.h"
 #include "shell/fonts_win.h"
@@ -14,21 +15,6 @@
 App g_app;
 
 namespace {
-
-std::string ModuleDirectory(HINSTANCE instance) {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(instance, path, MAX_PATH);
-  char drive[_MAX_DRIVE], dir[_MAX_DIR];
-  _splitpath(path, drive, dir, nullptr, nullptr);
-  std::string result = std::string(drive) + dir;
-  if (result.empty() || result.back() != '\\') result += '\\';
-  return result;
-}
-
-HMODULE LoadAncillary(const char* name) {
-  std::string path = ModuleDirectory(nullptr) + "Ancillar\\" + name;
-  return LoadLibraryA(path.c_str());
-}
 
 // Command -> menu icon of the icon library.
 struct IconBinding {
@@ -103,8 +89,8 @@ bool LoadPalette() {
 bool StartUp(HINSTANCE instance) {
   g_app.instance = instance;
   // 1. The two resource libraries; a missing one only means missing resources.
-  g_app.resLib = LoadAncillary("res.dll");
-  g_app.iconLib = LoadAncillary("icon_res.dll");
+  g_app.resLib = LoadAncillaryDll(std::string(), "res.dll");
+  g_app.iconLib = LoadAncillaryDll(std::string(), "icon_res.dll");
   // 2-3.
   g_app.ProgramDir = ModuleDirectory(instance);
   g_app.PrivateHeap = HeapCreate(HEAP_GENERATE_EXCEPTIONS, 0, 0);

@@ -1,4 +1,4 @@
-#include "assist/include_expand_map.h"
+#include "files/include_expand.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "files/include_expand.h"
 #include "files/paths.h"
 
 namespace {

@@ -96,6 +96,8 @@ TEST(IncludeExpand, AMissingFileStopsTheExpansion) {
       ExpandIncludes("before\r\n#include \"a.sbp\"\r\nafter\r\n", kBase, kProgram, fs.Source());
   EXPECT_EQ(out, "before\r\nA1\r\n");
   EXPECT_EQ(ExpandIncludes("x\r\n#include <none.sbp>\r\ny", kBase, kProgram, fs.Source()), "x\r\n");
+  // No source at all: every file is missing.
+  EXPECT_EQ(ExpandIncludes("x\r\n#include \"a.sbp\"\r\ny", kBase, kProgram, IncludeTextSource()), "x\r\n");
 }
 
 TEST(IncludeExpand, LongChainsAndBigTextsStayLinear) {

@@ -6,35 +6,17 @@
 
 #include <string>
 
-#include "app_fixture.h"
 #include "assist/assist_hooks.h"
-#include "assist/assist_test_access.h"
 #include "assist/editor_geometry.h"
-#include "test_support.h"
+#include "assist_test_support.h"
 
 namespace {
 
-class AssistHint : public AppFixture {
+class AssistHint : public AssistFixture {
  protected:
   void SetUp() override {
-    AppFixture::SetUp();
+    AssistFixture::SetUp();
     g_app.settings.ParameterHint = 1;
-    g_app.settings.IsShowComplementWnd = 1;
-    g_app.settings.BackNum_PairStatementComplement = 100;
-  }
-  int Open(const std::string& text) {
-    const int slot = NewDocument(text, kDocSource);
-    Doc(slot).SetSelection(Doc(slot).Length(), Doc(slot).Length(), false);
-    SetFocus(Editor(slot));
-    return slot;
-  }
-  void Type(int slot, const std::string& text) {
-    for (char c : text) SendMessageA(Editor(slot), WM_CHAR, static_cast<unsigned char>(c), 0);
-    PumpMessages(5);
-  }
-  void Key(int slot, UINT vk) {
-    SendMessageA(Editor(slot), WM_KEYDOWN, vk, 0);
-    PumpMessages(5);
   }
 };
 
@@ -44,14 +26,6 @@ std::string StatusPane0() {
   char text[512] = {};
   SendMessageA(g_app.frameState.statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
   return text;
-}
-
-// Keyboard focus never goes to the assistance popups. (Which window has
-// it otherwise depends on other test programs sharing the display.)
-void ExpectFocusOutsidePopups() {
-  HWND focus = GetFocus();
-  HWND list = CompletionListWindowForTest(), hint = HintWindowForTest();
-  EXPECT_TRUE(focus == nullptr || (focus != list && focus != hint && !(list && IsChild(list, focus)))) << focus;
 }
 
 }  // namespace

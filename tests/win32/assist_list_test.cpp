@@ -6,40 +6,22 @@
 #include <string>
 #include <vector>
 
-#include "app_fixture.h"
 #include "assist/assist_hooks.h"
-#include "assist/assist_test_access.h"
 #include "assist/completion_items.h"
 #include "assist/editor_geometry.h"
+#include "assist_test_support.h"
 #include "editor/editing.h"
-#include "test_support.h"
 
 namespace {
 
-class AssistList : public AppFixture {
+class AssistList : public AssistFixture {
  protected:
   void SetUp() override {
-    AppFixture::SetUp();
-    g_app.settings.IsShowComplementWnd = 1;
-    g_app.settings.BackNum_PairStatementComplement = 100;
+    AssistFixture::SetUp();
     g_app.settings.ParameterHint = 0;
     g_app.settings.IsAutoIndent = 1;
   }
 
-  int Open(const std::string& text, int kind) {
-    const int slot = NewDocument(text, kind);
-    Doc(slot).SetSelection(Doc(slot).Length(), Doc(slot).Length(), false);
-    SetFocus(Editor(slot));
-    return slot;
-  }
-  void Type(int slot, const std::string& text) {
-    for (char c : text) SendMessageA(Editor(slot), WM_CHAR, static_cast<unsigned char>(c), 0);
-    PumpMessages(5);
-  }
-  void Key(int slot, UINT vk) {
-    SendMessageA(Editor(slot), WM_KEYDOWN, vk, 0);
-    PumpMessages(5);
-  }
   std::string Text(int slot) { return Doc(slot).Substr(0, Doc(slot).Length()); }
   std::string Selected() {
     const int i = CompletionListSelectionForTest();
@@ -63,14 +45,6 @@ const char kPointProgram[] =
     "Sub Main()\r\n"
     "  Dim obj As Point\r\n"
     "  ";
-
-// Keyboard focus never goes to the assistance popups. (Which window has
-// it otherwise depends on other test programs sharing the display.)
-void ExpectFocusOutsidePopups() {
-  HWND focus = GetFocus();
-  HWND list = CompletionListWindowForTest(), hint = HintWindowForTest();
-  EXPECT_TRUE(focus == nullptr || (focus != list && focus != hint && !(list && IsChild(list, focus)))) << focus;
-}
 
 }  // namespace
 
