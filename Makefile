@@ -43,7 +43,7 @@ dist: win32
 	@mkdir -p $(BUILD)/distzip && cp -r $(WIN)/dist/Quillet $(BUILD)/distzip/
 	@rm -rf $(BUILD)/distzip/Quillet/UserSetting $(BUILD)/distzip/Quillet/MyProjects $(BUILD)/distzip/Quillet/pgm.tmp
 	@i686-w64-mingw32-strip $(BUILD)/distzip/Quillet/Quillet.exe
-	@cd $(BUILD)/distzip && zip -qr $(abspath $(BUILD))/Quillet.zip Quillet
+	@python3 tools/make-zip.py $(BUILD)/Quillet.zip $(BUILD)/distzip/Quillet
 	@echo "dist: $(BUILD)/Quillet.zip"
 
 bench: bootstrap
