@@ -1,44 +1,28 @@
 // Cost of one typed character (with the conversions the keystroke needs) at the
 // start, middle and end of 1 KB, 1 MB and 100 MB documents, against the
-// whole-text reference at 1 MB.
+// whole-text reference at 1 MB; typing, replacing and clicking in a line of
+// megabytes.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdio>
 #include <map>
 #include <memory>
+#include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "bench_text.h"
+#include "editor/line_widths.h"
 #include "editor/text_document.h"
 #include "tests/host/reference_text_document.h"
 
 namespace {
 
-// Source text of the dialect with Japanese comments, about 40 bytes a line.
-std::string MakeSource(size_t bytes) {
-  static const char* const kLines[] = {
-      "\tDim count%d As Long ' 件数を数える\r\n",
-      "\tIf value%d > 0 Then ' 正の値なら表示\r\n",
-      "\t\tPrint \"ソース%d\" ' 能力の表\r\n",
-      "\tEnd If\r\n",
-      "' ここからメイン処理 その%d\r\n",
-      "\tbuf%d = Left$(text, 10) + \"。\"\r\n",
-  };
-  std::string s;
-  s.reserve(bytes + 64);
-  char line[96];
-  for (int i = 0; s.size() < bytes; ++i) {
-    int n = std::snprintf(line, sizeof line, kLines[i % 6], i);
-    s.append(line, static_cast<size_t>(n));
-  }
-  return s;  // ends with a whole line, so every size ends alike
-}
-
 TextDocument& Document(size_t bytes) {
   static std::map<size_t, std::unique_ptr<TextDocument>> docs;
   auto& slot = docs[bytes];
-  if (!slot) slot = std::make_unique<TextDocument>(MakeSource(bytes), 1);
+  if (!slot) slot = std::make_unique<TextDocument>(MakeDialectSource(bytes), 1);
   return *slot;
 }
 
@@ -84,7 +68,7 @@ void TypeIndexed(benchmark::State& state, size_t bytes, Where where) {
 
 void TypeReference(benchmark::State& state, size_t bytes, Where where) {
   ReferenceTextDocument ref;
-  ref.text = MakeSource(bytes);
+  ref.text = MakeDialectSource(bytes);
   ref.classes.assign(ref.text.size(), 0);
   const int at = Place(ref.text, where);
   const ViewPos start = ref.ViewFromByte(at);
@@ -118,32 +102,91 @@ void TypeFarApart(benchmark::State& state, size_t bytes) {
   }
 }
 
-// A 10 MB document without a line end: every conversion walks the whole line.
-void TypeLongLine(benchmark::State& state, bool rightTurn) {
-  std::string text = MakeSource(size_t{10} << 20);
+// Dialect source made one line: every CR LF becomes two blanks.
+std::string OneLine(size_t bytes) {
+  std::string text = MakeDialectSource(bytes);
   for (size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] == '\r' && text[i + 1] == '\n') text[i] = ' ';
+    if (text[i] == '\r' && text[i + 1] == '\n') text[i] = text[i + 1] = ' ';
   }
+  return text;
+}
+
+// A keystroke at the end of a 10 MB line without a line end: the caret placed
+// there, the selection bytes, the typed character, the caret byte and its
+// position; with `widths`, also the widest-line table the renderer keeps.
+void TypeLongLine(benchmark::State& state, bool rightTurn, bool widths) {
   TextLayout lay;
   lay.rightTurn = rightTurn;
-  TextDocument doc(text, 1, lay);
+  TextDocument doc(OneLine(size_t{10} << 20), 1, lay);
+  LineWidthCache cache;
+  if (widths) cache.Widest(doc);
   const int at = doc.Length();
-  for (auto _ : state) {
-    doc.SetSelection(at, at, false);
+  auto type = [&](int from, int to, const char* text) {
+    doc.SetSelection(from, to, false);
     int s, e;
     doc.SelectionBytes(s, e);
-    doc.ReplaceSelection("a", false);
-    ViewPos caret = doc.ViewFromByte(doc.CaretByte());
+    doc.ReplaceSelection(text, false);
+    if (widths) cache.LinesChanged(doc, doc.LineOfByte(s), doc.LineOfByte(s + 1));
+    return doc.ViewFromByte(doc.CaretByte());
+  };
+  type(at, at, "a");  // the first key walks the line once
+  type(at, at + 1, "");
+  for (auto _ : state) {
+    auto t0 = Clock::now();
+    ViewPos caret = type(at, at, "a");
+    auto t1 = Clock::now();
     benchmark::DoNotOptimize(caret);
+    state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+    type(at, at + 1, "");
+  }
+  if (widths) state.counters["widest"] = cache.Widest(doc);
+}
+
+// Replace all on a 1 MB line, the way the dialog does it: each match is
+// selected with SetSelection and replaced with ReplaceSelection, moving
+// forward. "If" becomes "IF_" (about 10,000 matches).
+void ReplaceAlongLongLine(benchmark::State& state, bool rightTurn) {
+  const std::string text = OneLine(size_t{1} << 20);
+  std::vector<int> matches;
+  for (size_t at = text.find("If"); at != std::string::npos && matches.size() < 10000;
+       at = text.find("If", at + 2))
+    matches.push_back(static_cast<int>(at));
+  TextLayout lay;
+  lay.rightTurn = rightTurn;
+  for (auto _ : state) {
     state.PauseTiming();
-    doc.SetSelection(at, at + 1, false);
-    doc.ReplaceSelection("", false);
+    TextDocument doc(text, 1, lay);
     state.ResumeTiming();
+    int shift = 0;
+    for (int at : matches) {
+      doc.SetSelection(at + shift + 2, at + shift, false);
+      doc.ReplaceSelection("IF_", false);
+      ++shift;
+    }
+    benchmark::DoNotOptimize(doc.caretCol);
+  }
+  state.counters["replacements"] = static_cast<double>(matches.size());
+}
+
+// Clicks at random columns of a 10 MB line (SnapView, then the byte of the
+// snapped position), as a mouse click or a Page Up does.
+void ClickLongLine(benchmark::State& state, bool rightTurn) {
+  TextLayout lay;
+  lay.rightTurn = rightTurn;
+  TextDocument doc(OneLine(size_t{10} << 20), 1, lay);
+  const ViewPos end = doc.ViewFromByte(doc.Length());
+  std::mt19937 rng(7);
+  for (auto _ : state) {
+    const int row = static_cast<int>(rng() % static_cast<unsigned>(end.row + 1));
+    const unsigned cols = rightTurn ? 80u : static_cast<unsigned>(end.col + 1);
+    const int col = static_cast<int>(rng() % cols);
+    ViewPos v = doc.SnapView(col, row);
+    benchmark::DoNotOptimize(doc.ByteFromView(v.col, v.row));
   }
 }
 
 void Load(benchmark::State& state, size_t bytes) {
-  std::string text = MakeSource(bytes);
+  std::string text = MakeDialectSource(bytes);
   for (auto _ : state) {
     state.PauseTiming();
     std::string copy = text;  // the loader hands its buffer over
@@ -179,9 +222,24 @@ int main(int argc, char** argv) {
   }
   benchmark::RegisterBenchmark("TypeFarApart/100MB", TypeFarApart, size_t{100} << 20)
       ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("TypeLongLine/10MB/end", TypeLongLine, false)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("TypeLongLine/10MB/end/softWrap", TypeLongLine, true)
-      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("TypeLongLine/10MB/end", TypeLongLine, false, false)
+      ->Unit(benchmark::kMicrosecond)
+      ->UseManualTime();
+  benchmark::RegisterBenchmark("TypeLongLine/10MB/end/softWrap", TypeLongLine, true, false)
+      ->Unit(benchmark::kMicrosecond)
+      ->UseManualTime();
+  benchmark::RegisterBenchmark("TypeLongLine/10MB/end/lineWidths", TypeLongLine, false, true)
+      ->Unit(benchmark::kMicrosecond)
+      ->UseManualTime();
+  benchmark::RegisterBenchmark("ReplaceAlongLongLine/1MB", ReplaceAlongLongLine, false)
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(1);
+  benchmark::RegisterBenchmark("ReplaceAlongLongLine/1MB/softWrap", ReplaceAlongLongLine, true)
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(1);
+  benchmark::RegisterBenchmark("ClickLongLine/10MB", ClickLongLine, false)->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("ClickLongLine/10MB/softWrap", ClickLongLine, true)
+      ->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark("Load/100MB", Load, size_t{100} << 20)
       ->Unit(benchmark::kMillisecond)
       ->Iterations(3);

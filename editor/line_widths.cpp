@@ -110,10 +110,14 @@ void LineWidthCache::LinesChanged(TextDocument& doc, int first, int last) {
   }
   for (int k = first; k <= oldLast; ++k) Remove(widths_[k]);
   widths_.Delete(first, oldLast - first + 1);
+  const bool wrapped = doc.Layout().rightTurn;
   std::vector<int> fresh;
   fresh.reserve(static_cast<size_t>(last - first + 1));
   for (int k = first; k <= last; ++k) {
-    fresh.push_back(MeasureLine(doc, k));
+    // Without soft wrap a row is a line, and the document walks a long one only
+    // from its remembered state nearest the end. With soft wrap (when the
+    // widths are not shown) the edit walked the whole line anyway.
+    fresh.push_back(wrapped ? MeasureLine(doc, k) : doc.RowWidth(k));
     Add(fresh.back());
   }
   widths_.Insert(first, fresh.data(), static_cast<int>(fresh.size()));

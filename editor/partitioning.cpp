@@ -9,11 +9,6 @@ void Partitioning::Reset(const std::vector<int>& boundaries) {
   stepLength_ = 0;
 }
 
-int Partitioning::Start(int p) const {
-  p = std::clamp(p, 0, Partitions());
-  return Raw(p);
-}
-
 int Partitioning::Search(int pos, int lo, int hi) const {
   while (lo < hi) {
     int mid = lo + (hi - lo + 1) / 2;

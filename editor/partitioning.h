@@ -17,7 +17,10 @@ class Partitioning {
 
   int Partitions() const { return body_.Length() - 1; }
   // Start of partition p; p == Partitions() gives the total. p is clamped.
-  int Start(int p) const;
+  int Start(int p) const {
+    const int last = Partitions();
+    return Raw(p < 0 ? 0 : p > last ? last : p);
+  }
   // Last partition whose start is <= pos (0 for pos below every start).
   int PartitionOf(int pos) const;
 

@@ -159,6 +159,14 @@ void TextDocument::RebuildRows() {
   std::vector<int> starts, rowStarts;
   ScanAll(text_walk::RawBytes{text, n}, n, layout_, starts, rowStarts);
   impl_->rows.Reset(rowStarts);
+  impl_->memo.Clear();
+  impl_->marks.Clear();
+}
+
+void TextDocument::TuneCursorCaches(int memoLine, int markLine, int markInterval) {
+  impl_->tuning = CursorTuning{std::max(memoLine, 1), std::max(markLine, 1), std::max(markInterval, 1)};
+  impl_->memo.Clear();
+  impl_->marks.Clear();
 }
 
 int TextDocument::ComputeGutter(int& digits) const {
@@ -188,36 +196,30 @@ bool TextDocument::ReplaceRange(int s, int e, std::string_view str) {
   // Everything before the line holding s walks as before the edit.
   const int first = m.lines.PartitionOf(s);
   const int oldLines = m.lines.Partitions();
+  const int firstStart = m.lines.Start(first);
+  const unsigned char before = s > firstStart ? static_cast<unsigned char>(m.text[s - 1]) : 0;
+  // A walk state at s stays valid unless the byte before s may join what follows it.
+  const bool keepAtS = s == firstStart || (before != '\r' && !IsSjisLead(before));
   m.text.Delete(s, e - s);
   m.text.Insert(s, str.data(), len);
   m.classes.Delete(s, e - s);
   m.classes.InsertFill(s, kColorDefault, len);
-  const int length = m.text.Length();
 
-  // Re-walk lines until a new line start past the inserted text is an old line
-  // start moved by d: from there on both walks agree. A lead byte that now takes
-  // (or no longer takes) a CR can merge or split lines, so the count may change.
   std::vector<int>& starts = m.scratchStarts;
   std::vector<int>& rowCounts = m.scratchRows;
   starts.clear();
   rowCounts.clear();
-  int lastOld = oldLines;  // first old line that survives
-  int p = m.lines.Start(first);
-  for (;;) {
-    text_walk::LineScan sc = text_walk::ScanLine(m.text, p, length, layout_);
-    rowCounts.push_back(sc.rows);
-    if (sc.next < 0) break;
-    if (sc.next >= s + len) {
-      int oldStart = sc.next - d;
-      int k = m.lines.PartitionOf(oldStart);
-      if (k > first && m.lines.Start(k) == oldStart) {
-        lastOld = k;
-        break;
-      }
-    }
-    starts.push_back(sc.next);
-    p = sc.next;
+  int lastOld;
+  if (!layout_.rightTurn) {
+    lastOld = m.RelineUnwrapped(first, s, len, d);
+  } else {
+    const int sOff = s - firstStart;
+    const LineCursor from = m.Nearest(first, firstStart, [&](const LineCursor& c) {
+      return c.offset < sOff || (c.offset == sOff && keepAtS);
+    });
+    lastOld = m.RelineWrapped(layout_, first, s, len, d, from);
   }
+  const int survivorStart = lastOld < oldLines ? m.lines.Start(lastOld) : -1;
 
   const int replaced = lastOld - first;
   int newRows = 0;
@@ -237,8 +239,67 @@ bool TextDocument::ReplaceRange(int s, int e, std::string_view str) {
     rowCounts[i] = row;
   }
   m.rows.Insert(first + 1, rowCounts.data(), static_cast<int>(rowCounts.size()) - 1);
+
+  const CursorEdit edit{firstStart, s, keepAtS, survivorStart, d};
+  bool ownLineDone = false;
+  if (!layout_.rightTurn && starts.empty() && lastOld == first + 1) {
+    // The line kept its end: its checkpoints after the edit can move.
+    if (LineCheckpoints* own = m.marks.Find(firstStart)) {
+      MoveMarksAfterEdit(*own, m.text, layout_, s, len, d, m.tuning.markInterval);
+      ownLineDone = true;
+    }
+  }
+  m.marks.Edited(edit, ownLineDone);
+  m.memo.Edited(edit);
   ++m.version;
   return true;
+}
+
+// Without soft wrap a line is a row, and line ends can change only for a CR
+// from s - 1 up to the first byte x at or after the insertion that is no lead
+// byte: from the byte after x on, characters pair up alike in the old and the
+// new text, so the later line ends are the old ones moved by d.
+int TextDocument::Impl::RelineUnwrapped(int first, int s, int len, int d) {
+  const int length = text.Length();
+  const int lineStart = lines.Start(first);
+  int x = s + len;
+  while (x < length && IsSjisLead(static_cast<unsigned char>(text[x]))) ++x;
+  const int hi = std::min(length, x + 1);
+  int from = lineStart;
+  for (int q = std::max(lineStart, s - 1); q < hi;) {
+    const int cr = text_walk::FindLineEndIn(text, from, q, hi, length);
+    if (cr < 0) break;
+    scratchStarts.push_back(cr + 2);
+    from = q = cr + 2;
+  }
+  scratchRows.assign(scratchStarts.size() + 1, 1);
+  // Old lines starting after a CR at hi - d or later keep their text.
+  if (hi == length) return lines.Partitions();
+  return std::min(lines.PartitionOf(hi - d + 1) + 1, lines.Partitions());
+}
+
+// Re-walks lines from the state `from` of the line holding s until a new line
+// start past the inserted text is an old line start moved by d: from there on
+// both walks agree. A lead byte that now takes (or no longer takes) a CR can
+// merge or split lines, so the count may change.
+int TextDocument::Impl::RelineWrapped(const TextLayout& lay, int first, int s, int len, int d,
+                                      const LineCursor& from) {
+  const int length = text.Length();
+  const int oldLines = lines.Partitions();
+  text_walk::LineScan sc =
+      text_walk::ScanLineFrom(text, lines.Start(first) + from.offset, length, lay, from.col, from.row + 1);
+  for (;;) {
+    scratchRows.push_back(sc.rows);
+    if (sc.next < 0) break;
+    if (sc.next >= s + len) {
+      const int oldStart = sc.next - d;
+      const int k = lines.PartitionOf(oldStart);
+      if (k > first && lines.Start(k) == oldStart) return k;
+    }
+    scratchStarts.push_back(sc.next);
+    sc = text_walk::ScanLine(text, sc.next, length, lay);
+  }
+  return oldLines;
 }
 
 void TextDocument::ReplaceSelection(std::string_view text, bool scroll) {

@@ -1,8 +1,9 @@
 #pragma once
 // A text document in memory: Shift-JIS bytes with CR LF line ends, a colour
 // class per byte, caret and selection in display positions, and a line index
-// that keeps every position conversion at O(log n) plus the length of the one
-// line it touches, whatever the document size.
+// that keeps every position conversion at O(log n) plus a walk inside the one
+// line it touches, whatever the document size. In long lines the walk starts
+// at a remembered state near its target (editor/text_document_cursors.h).
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -140,6 +141,12 @@ class TextDocument {
   int AnchorByte() const { return ByteFromView(anchorCol, anchorRow); }
   // Counts edits; caches keyed on the text (scanners, colouring state) compare it.
   uint64_t Version() const;
+
+  // Inside lines of at least memoLine bytes the conversions remember where
+  // they ended and walk on from there; lines of at least markLine bytes also
+  // keep a walk state every markInterval bytes (defaults 1024, 16384, 4096).
+  // Tests make them small; results never depend on them.
+  void TuneCursorCaches(int memoLine, int markLine, int markInterval);
 
  private:
   struct Impl;

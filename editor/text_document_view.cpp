@@ -1,39 +1,29 @@
 // Conversions between byte indexes and display positions. Each one finds its
-// line through the index and walks only that line.
+// line through the index and walks only that line, from the nearest remembered
+// state of the walk before its target.
 #include <algorithm>
+#include <limits>
 
 #include "editor/text_document.h"
 #include "editor/text_document_impl.h"
 #include "editor/text_walk.h"
 
 using text_walk::Step;
-using text_walk::StepAt;
-using text_walk::WrapsBefore;
 
 namespace {
 
-// First byte of an existing display row: walk its line up to the row's soft wrap.
-int FindRowStart(const SplitBuffer<char>& text, const Partitioning& lines, const Partitioning& rows,
-                 const TextLayout& lay, int row) {
-  int line = rows.PartitionOf(row);
-  int skip = row - rows.Start(line);
-  int p = lines.Start(line);
-  int length = text.Length();
-  int col = 0;
-  while (skip > 0 && p < length) {
-    unsigned char c = text[p];
-    if (WrapsBefore(lay, col, c)) {
-      --skip;
-      col = 0;
-      continue;
-    }
-    Step s = StepAt(text, p, length, col, lay.tabSize);
-    if (s.lineEnd) break;
-    col += s.cells;
-    p += s.bytes;
-  }
-  return p;
-}
+// The walk states not past a byte of the line.
+struct ByteTarget {
+  int offset;
+  bool operator()(const LineCursor& c) const { return c.offset <= offset; }
+};
+
+// The walk states not past a column of a display row of the line.
+struct ViewTarget {
+  int row;
+  int col;
+  bool operator()(const LineCursor& c) const { return c.row < row || (c.row == row && c.col <= col); }
+};
 
 bool IsNameByte(unsigned char c) { return IsWordChar(c) && c != '.'; }
 
@@ -41,108 +31,113 @@ bool IsNameByte(unsigned char c) { return IsWordChar(c) && c != '.'; }
 
 ViewPos TextDocument::ViewFromByte(int n) const {
   const Impl& m = *impl_;
-  const int length = m.text.Length();
-  n = std::clamp(n, 0, length);
-  int line = m.lines.PartitionOf(n);
-  int p = m.lines.Start(line);
-  ViewPos v{0, m.rows.Start(line)};
-  while (p < n) {
-    unsigned char c = m.text[p];
-    if (WrapsBefore(layout_, v.col, c)) {
-      ++v.row;
-      v.col = 0;
-    }
-    Step s = StepAt(m.text, p, length, v.col, layout_.tabSize);
-    if (s.lineEnd) {
-      ++v.row;
-      v.col = 0;
-    } else {
-      v.col += s.cells;
-    }
-    p += s.bytes;
+  n = std::clamp(n, 0, m.text.Length());
+  const int line = m.lines.PartitionOf(n);
+  const int ls = m.lines.Start(line);
+  bool remember;
+  LineWalk w = m.Begin(layout_, line, ls, ByteTarget{n - ls}, remember);
+  while (w.p < n) {
+    w.Wrap();
+    Step s = w.Peek();
+    if (s.lineEnd) return {0, m.rows.Start(line) + w.row + 1};  // n was the LF
+    w.Take(s);
   }
-  return v;
+  if (remember) m.memo.Remember(ls, w.Cursor());
+  return {w.col, m.rows.Start(line) + w.row};
 }
 
 int TextDocument::ByteFromView(int col, int row) const {
   if (row < 0 || row >= RowCount()) return 0;
   const Impl& m = *impl_;
-  const int length = m.text.Length();
-  int p = FindRowStart(m.text, m.lines, m.rows, layout_, row);
-  int cur = 0;
+  const int line = m.rows.PartitionOf(row);
+  const int want = row - m.rows.Start(line);
+  const int ls = m.lines.Start(line);
+  bool remember;
+  LineWalk w = m.Begin(layout_, line, ls, ViewTarget{want, col}, remember);
+  w.ToRow(want);
+  int result = 0;
   for (;;) {
-    if (cur >= col) return p;
-    if (p >= length) return 0;
-    unsigned char c = m.text[p];
-    if (WrapsBefore(layout_, cur, c)) return 0;
-    Step s = StepAt(m.text, p, length, cur, layout_.tabSize);
-    if (s.lineEnd) return 0;
-    cur += s.cells;
-    p += s.bytes;
+    if (w.col >= col) {
+      result = w.p;
+      break;
+    }
+    if (w.p >= w.length || w.WrapDue()) break;
+    Step s = w.Peek();
+    if (s.lineEnd) break;
+    w.Take(s);
   }
+  if (remember) m.memo.Remember(ls, w.Cursor());
+  return result;
 }
 
 ViewPos TextDocument::SnapView(int col, int row) const {
   col = std::max(col, 0);
   row = std::clamp(row, 0, RowCount() - 1);
   const Impl& m = *impl_;
-  const int length = m.text.Length();
-  int p = FindRowStart(m.text, m.lines, m.rows, layout_, row);
-  int cur = 0;
-  while (cur < col && p < length) {
-    unsigned char c = m.text[p];
-    if (WrapsBefore(layout_, cur, c)) break;
-    Step s = StepAt(m.text, p, length, cur, layout_.tabSize);
+  const int line = m.rows.PartitionOf(row);
+  const int want = row - m.rows.Start(line);
+  const int ls = m.lines.Start(line);
+  bool remember;
+  LineWalk w = m.Begin(layout_, line, ls, ViewTarget{want, col}, remember);
+  w.ToRow(want);
+  while (w.col < col && w.p < w.length && !w.WrapDue()) {
+    Step s = w.Peek();
     // A TAB or double-byte character that covers col is not entered.
-    if (s.lineEnd || cur + s.cells > col) break;
-    cur += s.cells;
-    p += s.bytes;
+    if (s.lineEnd || w.col + s.cells > col) break;
+    w.Take(s);
   }
-  return {cur, row};
+  if (remember) m.memo.Remember(ls, w.Cursor());
+  return {w.col, row};
 }
 
 int TextDocument::RowStart(int row) const {
   row = std::clamp(row, 0, RowCount() - 1);
-  return FindRowStart(impl_->text, impl_->lines, impl_->rows, layout_, row);
+  const Impl& m = *impl_;
+  const int line = m.rows.PartitionOf(row);
+  const int want = row - m.rows.Start(line);
+  const int ls = m.lines.Start(line);
+  bool remember;
+  LineWalk w = m.Begin(layout_, line, ls, ViewTarget{want, 0}, remember);
+  w.ToRow(want);
+  if (remember) m.memo.Remember(ls, w.Cursor());
+  return w.p;
 }
 
 int TextDocument::RowWidth(int row) const {
+  row = std::clamp(row, 0, RowCount() - 1);
   const Impl& m = *impl_;
-  const int length = m.text.Length();
-  int p = RowStart(row);
-  int cur = 0;
-  while (p < length) {
-    unsigned char c = m.text[p];
-    if (WrapsBefore(layout_, cur, c)) break;
-    Step s = StepAt(m.text, p, length, cur, layout_.tabSize);
+  const int line = m.rows.PartitionOf(row);
+  const int want = row - m.rows.Start(line);
+  const int ls = m.lines.Start(line);
+  bool remember;
+  LineWalk w = m.Begin(layout_, line, ls, ViewTarget{want, std::numeric_limits<int>::max()}, remember);
+  w.ToRow(want);
+  while (w.p < w.length && !w.WrapDue()) {
+    Step s = w.Peek();
     if (s.lineEnd) break;
-    cur += s.cells;
-    p += s.bytes;
+    w.Take(s);
   }
-  return cur;
+  if (remember) m.memo.Remember(ls, w.Cursor());
+  return w.col;
 }
 
 int TextDocument::RowOfByte(int pos) const {
   const Impl& m = *impl_;
-  const int length = m.text.Length();
-  pos = std::clamp(pos, 0, length);
-  int line = m.lines.PartitionOf(pos);
-  int row = m.rows.Start(line);
-  if (!layout_.rightTurn) return row;
-  int p = m.lines.Start(line);
-  int cur = 0;
-  while (p < length && p <= pos) {
-    unsigned char c = m.text[p];
-    if (WrapsBefore(layout_, cur, c)) {
-      ++row;
-      cur = 0;
-    }
-    Step s = StepAt(m.text, p, length, cur, layout_.tabSize);
+  pos = std::clamp(pos, 0, m.text.Length());
+  const int line = m.lines.PartitionOf(pos);
+  if (!layout_.rightTurn) return m.rows.Start(line);
+  const int ls = m.lines.Start(line);
+  bool remember;
+  LineWalk w = m.Begin(layout_, line, ls, ByteTarget{pos - ls}, remember);
+  // The wrap before the character at pos counts: the byte shows on the later row.
+  while (w.p < w.length && w.p <= pos) {
+    w.Wrap();
+    Step s = w.Peek();
     if (s.lineEnd) break;
-    cur += s.cells;
-    p += s.bytes;
+    w.Take(s);
   }
-  return row;
+  if (remember) m.memo.Remember(ls, w.Cursor());
+  return m.rows.Start(line) + w.row;
 }
 
 void TextDocument::WordAt(ViewPos pos, int& start, int& end) const {
@@ -159,24 +154,18 @@ void TextDocument::WordAt(ViewPos pos, int& start, int& end) const {
   end = i + (wide ? 2 : 1);
   if (wide ? cls == 0 : !IsNameByte(c)) return;
 
-  // Same-class characters before i: walk the line, since a trail byte may look
-  // like a letter.
   auto same = [&](int p, bool pWide) {
     if (pWide) return wide && text_walk::WideWordClass(m.text[p], m.text[p + 1]) == cls;
     return !wide && IsNameByte(m.text[p]);
   };
-  int run = -1;
-  int p = m.lines.Start(m.lines.PartitionOf(i));
-  while (p < i) {
-    bool pWide = IsSjisLead(m.text[p]) && p + 1 < length;
-    if (same(p, pWide)) {
-      if (run < 0) run = p;
-    } else {
-      run = -1;
-    }
-    p += pWide ? 2 : 1;
+  // Same-class characters before i, stepping back (the lead-byte parity tells
+  // a trail byte that looks like a letter from a letter).
+  const int from = m.lines.Start(m.lines.PartitionOf(i));
+  while (start > from) {
+    const int q = text_walk::PrevCharStart(m.text, from, start);
+    if (!same(q, q + 2 == start)) break;
+    start = q;
   }
-  if (run >= 0 && p == i) start = run;
 
   while (end < length) {
     bool eWide = IsSjisLead(m.text[end]) && end + 1 < length;

@@ -43,25 +43,43 @@ bool StartsCharacter(const Bytes& b, int from, int c) {
   return k % 2 == 0;
 }
 
-// The CR of the CR LF that ends the line starting at p, or -1 when the line runs
-// to the end. Searches with memchr; each CR found is checked once, and the
-// parity count never reaches back past the previous CR, so this stays linear.
+// The start of the character before c, where c (below the text length)
+// starts a character and `from` <= c - 1 is a character start of the same
+// line. Lead-range bytes right before a character start pair up; otherwise
+// the parity of the lead-range run before c - 1 tells whether it is a trail byte.
 template <typename Bytes>
-int FindLineEnd(const Bytes& b, int p, int length) {
-  int q = p;
-  while (q < length) {
+int PrevCharStart(const Bytes& b, int from, int c) {
+  if (c - 2 >= from && IsSjisLead(static_cast<unsigned char>(b[c - 1]))) return c - 2;
+  return StartsCharacter(b, from, c - 1) ? c - 1 : c - 2;
+}
+
+// The first CR in [q, limit) of a CR LF that ends a line, where `from` <= q is
+// a character start; -1 when there is none. Searches with memchr; each CR
+// found is checked once, and the parity count never reaches back past the
+// previous CR, so this stays linear.
+template <typename Bytes>
+int FindLineEndIn(const Bytes& b, int from, int q, int limit, int length) {
+  while (q < limit) {
     const char* run;
     int n = b.Run(q, &run);
+    if (n > limit - q) n = limit - q;
     const void* hit = std::memchr(run, '\r', static_cast<size_t>(n));
     if (!hit) {
       q += n;
       continue;
     }
     int c = q + static_cast<int>(static_cast<const char*>(hit) - run);
-    if (c + 1 < length && b[c + 1] == '\n' && StartsCharacter(b, p, c)) return c;
+    if (c + 1 < length && b[c + 1] == '\n' && StartsCharacter(b, from, c)) return c;
     q = c + 1;
   }
   return -1;
+}
+
+// The CR of the CR LF that ends the line starting at p, or -1 when the line runs
+// to the end.
+template <typename Bytes>
+int FindLineEnd(const Bytes& b, int p, int length) {
+  return FindLineEndIn(b, p, p, length, length);
 }
 
 struct LineScan {
@@ -69,15 +87,10 @@ struct LineScan {
   int rows;  // display rows of the line
 };
 
-// Walks one line from its first byte.
+// Walks one line from a state of its walk: byte p, column col, `rows` rows
+// begun so far (1 at the line start).
 template <typename Bytes>
-LineScan ScanLine(const Bytes& b, int p, int length, const TextLayout& lay) {
-  if (!lay.rightTurn) {
-    int cr = FindLineEnd(b, p, length);
-    return {cr < 0 ? -1 : cr + 2, 1};
-  }
-  int rows = 1;
-  int col = 0;
+LineScan ScanLineFrom(const Bytes& b, int p, int length, const TextLayout& lay, int col, int rows) {
   while (p < length) {
     unsigned char c = b[p];
     if (WrapsBefore(lay, col, c)) {
@@ -90,6 +103,16 @@ LineScan ScanLine(const Bytes& b, int p, int length, const TextLayout& lay) {
     p += s.bytes;
   }
   return {-1, rows};
+}
+
+// Walks one line from its first byte.
+template <typename Bytes>
+LineScan ScanLine(const Bytes& b, int p, int length, const TextLayout& lay) {
+  if (!lay.rightTurn) {
+    int cr = FindLineEnd(b, p, length);
+    return {cr < 0 ? -1 : cr + 2, 1};
+  }
+  return ScanLineFrom(b, p, length, lay, 0, 1);
 }
 
 // Word class of a double-byte character for word selection: 1 hiragana,

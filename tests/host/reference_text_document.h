@@ -61,6 +61,28 @@ struct ReferenceTextDocument {
 
   int RowCount() const { return ViewFromByte(Length()).row + 1; }
 
+  // The display row that shows byte pos: the walk passes every character that
+  // starts at or before pos, with the soft-wrap test before each; a CR LF
+  // holding pos belongs to the row it ends.
+  int RowOfByte(int pos) const {
+    int p = 0, row = 0, col = 0;
+    while (p < Length() && p <= pos) {
+      if (WrapBefore(col, p)) {
+        ++row;
+        col = 0;
+      }
+      if (CrLfAt(p)) {
+        if (pos <= p + 1) break;
+        ++row;
+        col = 0;
+        p += 2;
+      } else {
+        Advance(p, col);
+      }
+    }
+    return row;
+  }
+
   int LineCount() const {
     int lines = 1;
     for (int p = 0; p < Length();) {

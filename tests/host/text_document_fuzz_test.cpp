@@ -1,14 +1,21 @@
 // Differential test: random Shift-JIS texts and random edits; after every edit
-// every conversion of TextDocument must equal the whole-text reference.
+// every conversion of TextDocument must equal the whole-text reference. Long
+// lines run with small cursor-cache sizes, so that the remembered walk states
+// and checkpoints are used, moved and dropped by short texts: conversions in
+// sequence, backwards and at random, edits before, at and after the states.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <iterator>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "editor/line_widths.h"
 #include "editor/text_document.h"
 #include "tests/host/reference_text_document.h"
 
@@ -37,6 +44,7 @@ struct Pair {
   TextDocument doc;
   ReferenceTextDocument ref;
   Pair(const std::string& text, const TextLayout& lay) : doc(text, 2, lay) {
+    doc.recolor = Record;
     ref.text = text;
     ref.classes.assign(text.size(), static_cast<char>(kColorDefault));
     ApplyLayout(lay);
@@ -49,6 +57,15 @@ struct Pair {
     ref.charWidth = lay.codeBoldCharWidth;
   }
 };
+
+// Cache sizes from "every line, every byte" to the defaults.
+void RandomTuning(TextDocument& doc, std::mt19937& rng) {
+  static const int kMemo[] = {1, 2, 8, 64, 1024};
+  static const int kMarkLine[] = {1, 16, 100, 16384};
+  static const int kInterval[] = {1, 2, 5, 16, 64};
+  doc.TuneCursorCaches(kMemo[rng() % std::size(kMemo)], kMarkLine[rng() % std::size(kMarkLine)],
+                       kInterval[rng() % std::size(kInterval)]);
+}
 
 TextLayout RandomLayout(std::mt19937& rng) {
   static const int kTabs[] = {1, 2, 3, 4, 8};
@@ -69,7 +86,8 @@ void Compare(Pair& p, std::mt19937& rng, bool fullSweep) {
   const int n = ref.Length();
   ASSERT_EQ(doc.Length(), n);
   ASSERT_EQ(doc.Substr(0, n), ref.text);
-  for (int i = 0; i < n; ++i) ASSERT_EQ(static_cast<char>(doc.ClassAt(i)), ref.classes[i]) << "class at " << i;
+  for (int i = 0; i < n; ++i)
+    ASSERT_EQ(static_cast<char>(doc.ClassAt(i)), ref.classes[i]) << "class at " << i;
   ASSERT_EQ(doc.RowCount(), ref.RowCount());
   ASSERT_EQ(doc.LineCount(), ref.LineCount());
   int d1 = 0, d2 = 0;
@@ -91,6 +109,7 @@ void Compare(Pair& p, std::mt19937& rng, bool fullSweep) {
     int c = std::max(0, std::min(i, n));
     ASSERT_EQ(doc.LineStartOf(i), ref.LineStartOf(c)) << "LineStartOf " << i;
     ASSERT_EQ(doc.LineOfByte(i), ref.LineOfByte(c)) << "LineOfByte " << i;
+    ASSERT_EQ(doc.RowOfByte(i), ref.RowOfByte(c)) << "RowOfByte " << i;
   }
 
   const int rows = ref.RowCount();
@@ -120,6 +139,29 @@ void Compare(Pair& p, std::mt19937& rng, bool fullSweep) {
       ASSERT_EQ(std::make_pair(s, e), ref.WordAt(snapped)) << "WordAt " << snapped.col << "," << snapped.row;
     }
   }
+}
+
+// Selects [a, b) on both sides (b the caret) and replaces it by text.
+void Edit(Pair& p, int a, int b, const std::string& text) {
+  p.doc.SetSelection(b, a, false);
+  p.ref.caret = p.ref.ViewFromByte(b);
+  p.ref.anchor = p.ref.ViewFromByte(a);
+  ASSERT_EQ(p.doc.caretCol, p.ref.caret.col);
+  ASSERT_EQ(p.doc.caretRow, p.ref.caret.row);
+  ASSERT_EQ(p.doc.anchorCol, p.ref.anchor.col);
+  ASSERT_EQ(p.doc.anchorRow, p.ref.anchor.row);
+
+  g_recolored.clear();
+  uint64_t version = p.doc.Version();
+  p.doc.ReplaceSelection(text, false);
+  auto lines = p.ref.ReplaceSelection(text);
+  ASSERT_EQ(g_recolored.size(), 1u);
+  ASSERT_EQ(g_recolored[0], lines) << "recoloured lines";
+  ASSERT_GT(p.doc.Version(), version);
+  ASSERT_EQ(p.doc.anchorCol, p.doc.caretCol);
+  ASSERT_EQ(p.doc.anchorRow, p.doc.caretRow);
+  ASSERT_EQ(p.doc.caretCol, p.ref.caret.col);
+  ASSERT_EQ(p.doc.caretRow, p.ref.caret.row);
 }
 
 // One random edit on both sides through caret, anchor and the replace operation.
@@ -156,23 +198,7 @@ void RandomEdit(Pair& p, std::mt19937& rng) {
   }
   if (rng() % 8 == 0) p.doc.CStr();  // gap to the end, as a search would
 
-  p.doc.SetSelection(b, a, false);
-  p.ref.caret = p.ref.ViewFromByte(b);
-  p.ref.anchor = p.ref.ViewFromByte(a);
-  ASSERT_EQ(p.doc.caretCol, p.ref.caret.col);
-  ASSERT_EQ(p.doc.caretRow, p.ref.caret.row);
-  ASSERT_EQ(p.doc.anchorCol, p.ref.anchor.col);
-  ASSERT_EQ(p.doc.anchorRow, p.ref.anchor.row);
-
-  g_recolored.clear();
-  uint64_t version = p.doc.Version();
-  p.doc.ReplaceSelection(text, false);
-  auto lines = p.ref.ReplaceSelection(text);
-  ASSERT_EQ(g_recolored.size(), 1u);
-  ASSERT_EQ(g_recolored[0], lines) << "recoloured lines";
-  ASSERT_GT(p.doc.Version(), version);
-  ASSERT_EQ(p.doc.anchorCol, p.doc.caretCol);
-  ASSERT_EQ(p.doc.anchorRow, p.doc.caretRow);
+  ASSERT_NO_FATAL_FAILURE(Edit(p, a, b, text));
 }
 
 double FuzzSeconds(double normal) {
@@ -198,7 +224,7 @@ TEST(TextDocumentFuzz, SmallTextsMatchTheReferenceAfterEveryEdit) {
     std::mt19937 rng(seed);
     TextLayout lay = RandomLayout(rng);
     Pair p(RandomText(rng, static_cast<int>(rng() % 30)), lay);
-    p.doc.recolor = Record;
+    if (rng() % 2 == 0) RandomTuning(p.doc, rng);
     ASSERT_NO_FATAL_FAILURE(Compare(p, rng, true));
     for (int step = 0; step < 25; ++step) {
       SCOPED_TRACE("step " + std::to_string(step));
@@ -222,11 +248,278 @@ TEST(TextDocumentFuzz, ManyLinesKeepTheIndexInStep) {
     std::mt19937 rng(seed * 7919u);
     TextLayout lay = RandomLayout(rng);
     Pair p(RandomText(rng, 300 + static_cast<int>(rng() % 300)), lay);
-    p.doc.recolor = Record;
+    if (rng() % 2 == 0) RandomTuning(p.doc, rng);
     for (int step = 0; step < 20; ++step) {
       SCOPED_TRACE("step " + std::to_string(step));
       ASSERT_NO_FATAL_FAILURE(RandomEdit(p, rng));
       ASSERT_NO_FATAL_FAILURE(Compare(p, rng, false));
+    }
+  });
+}
+
+namespace {
+
+// Pieces of long lines: everything of kPieces but CR LF, which comes rarely.
+std::string RandomLongLines(std::mt19937& rng, int pieces) {
+  std::uniform_int_distribution<int> pick(0, static_cast<int>(std::size(kPieces)) - 1);
+  std::string s;
+  for (int i = 0; i < pieces; ++i) {
+    std::string piece = kPieces[pick(rng)];
+    if (piece.find("\r\n") != std::string::npos && rng() % 40 != 0) continue;
+    s += piece;
+  }
+  return s;
+}
+
+// Every conversion at and around one byte, against the reference.
+void CheckAt(Pair& p, int byte, std::mt19937& rng) {
+  TextDocument& doc = p.doc;
+  const ReferenceTextDocument& ref = p.ref;
+  const ViewPos v = ref.ViewFromByte(byte);
+  ASSERT_EQ(doc.ViewFromByte(byte), v) << "ViewFromByte " << byte;
+  ASSERT_EQ(doc.RowOfByte(byte), ref.RowOfByte(byte)) << "RowOfByte " << byte;
+  const int col = v.col + static_cast<int>(rng() % 7) - 3;
+  ASSERT_EQ(doc.ByteFromView(v.col, v.row), ref.ByteFromView(v.col, v.row))
+      << "ByteFromView " << v.col << "," << v.row;
+  ASSERT_EQ(doc.ByteFromView(col, v.row), ref.ByteFromView(col, v.row))
+      << "ByteFromView " << col << "," << v.row;
+  ASSERT_EQ(doc.SnapView(col, v.row), ref.SnapView(col, v.row)) << "SnapView " << col << "," << v.row;
+  ASSERT_EQ(doc.RowWidth(v.row), ref.RowWidth(v.row)) << "RowWidth " << v.row;
+  if (rng() % 4 == 0) {
+    ASSERT_EQ(doc.RowStart(v.row), ref.RowStartOrMinus(v.row)) << "RowStart " << v.row;
+  }
+  if (rng() % 4 == 0) {
+    const ViewPos snapped = ref.SnapView(col, v.row);
+    int s = 0, e = 0;
+    doc.WordAt(snapped, s, e);
+    ASSERT_EQ(std::make_pair(s, e), ref.WordAt(snapped)) << "WordAt " << snapped.col << "," << snapped.row;
+  }
+}
+
+// A run of conversions moving from `at` by small steps, forwards or backwards.
+void Sweep(Pair& p, std::mt19937& rng, int& at, int direction) {
+  for (int k = 0; k < 12; ++k) {
+    at = std::clamp(at + direction * static_cast<int>(rng() % 24), 0, p.ref.Length());
+    ASSERT_NO_FATAL_FAILURE(CheckAt(p, at, rng));
+  }
+}
+
+// Replace-all moving forward from `at`: each single-byte letter a-z found is
+// selected with the following byte and replaced by one, two or no bytes.
+void ReplaceForward(Pair& p, std::mt19937& rng, int& at) {
+  for (int k = 0; k < 6; ++k) {
+    size_t found = p.ref.text.find_first_of("abcdefghijklmnopqrstuvwxyz", static_cast<size_t>(at));
+    if (found == std::string::npos) return;
+    const int m = static_cast<int>(found);
+    const int end = std::min(p.ref.Length(), m + 2);
+    static const char* const kWith[] = {"Q", "QR", "", "\t", "表"};
+    const std::string with = kWith[rng() % std::size(kWith)];
+    ASSERT_NO_FATAL_FAILURE(Edit(p, m, end, with));
+    at = p.ref.ByteFromView(p.ref.caret.col, p.ref.caret.row);
+    ASSERT_NO_FATAL_FAILURE(CheckAt(p, at, rng));
+  }
+}
+
+}  // namespace
+
+TEST(TextDocumentFuzz, LongLinesWithRememberedStates) {
+  ForSeeds(FuzzSeconds(2.0), [](uint32_t seed) {
+    std::mt19937 rng(seed * 104729u);
+    TextLayout lay = RandomLayout(rng);
+    Pair p(RandomLongLines(rng, 300 + static_cast<int>(rng() % 900)), lay);
+    RandomTuning(p.doc, rng);
+    int at = static_cast<int>(rng() % (p.ref.Length() + 1));
+    for (int step = 0; step < 40; ++step) {
+      SCOPED_TRACE("step " + std::to_string(step) + " at " + std::to_string(at));
+      const int n = p.ref.Length();
+      switch (rng() % 9) {
+        case 0:
+        case 1: ASSERT_NO_FATAL_FAILURE(Sweep(p, rng, at, 1)); break;
+        case 2: ASSERT_NO_FATAL_FAILURE(Sweep(p, rng, at, -1)); break;
+        case 3: {  // typing at the last converted place
+          const std::string text = RandomLongLines(rng, 1 + static_cast<int>(rng() % 3));
+          ASSERT_NO_FATAL_FAILURE(CheckAt(p, at, rng));
+          const int caret = p.ref.ByteFromView(p.ref.ViewFromByte(at).col, p.ref.ViewFromByte(at).row);
+          ASSERT_NO_FATAL_FAILURE(Edit(p, caret, caret, text));
+          at = caret + static_cast<int>(text.size());
+          ASSERT_NO_FATAL_FAILURE(CheckAt(p, at, rng));
+          break;
+        }
+        case 4: {  // an edit before the remembered place, then conversions after it
+          ASSERT_NO_FATAL_FAILURE(CheckAt(p, at, rng));
+          const int a = static_cast<int>(rng() % (at + 1));
+          const int b = std::min(at, a + static_cast<int>(rng() % 6));
+          ASSERT_NO_FATAL_FAILURE(Edit(p, a, b, RandomLongLines(rng, static_cast<int>(rng() % 3))));
+          at = std::min(p.ref.Length(), at + static_cast<int>(rng() % 50));
+          ASSERT_NO_FATAL_FAILURE(CheckAt(p, at, rng));
+          break;
+        }
+        case 5: {  // an edit after it, then conversions before it
+          ASSERT_NO_FATAL_FAILURE(CheckAt(p, at, rng));
+          const int a = at + static_cast<int>(rng() % (n - at + 1));
+          const int b = std::min(n, a + static_cast<int>(rng() % 6));
+          ASSERT_NO_FATAL_FAILURE(Edit(p, a, b, RandomLongLines(rng, static_cast<int>(rng() % 3))));
+          at = std::max(0, at - static_cast<int>(rng() % 50));
+          ASSERT_NO_FATAL_FAILURE(CheckAt(p, at, rng));
+          break;
+        }
+        case 6: ASSERT_NO_FATAL_FAILURE(ReplaceForward(p, rng, at)); break;
+        case 7:  // anywhere
+          at = static_cast<int>(rng() % (n + 1));
+          ASSERT_NO_FATAL_FAILURE(CheckAt(p, at, rng));
+          break;
+        default:  // a line end added or removed
+          ASSERT_NO_FATAL_FAILURE(RandomEdit(p, rng));
+          break;
+      }
+      at = std::clamp(at, 0, p.ref.Length());
+      if (step % 8 == 7) {
+        if (rng() % 3 == 0) {
+          TextLayout next = RandomLayout(rng);
+          const int caret = p.ref.ByteFromView(p.ref.caret.col, p.ref.caret.row);
+          p.doc.SetLayout(next);
+          p.ApplyLayout(next);
+          p.ref.caret = p.ref.anchor = p.ref.ViewFromByte(caret);
+        }
+        ASSERT_NO_FATAL_FAILURE(Compare(p, rng, false));
+      }
+    }
+  });
+}
+
+// Conversions on a second thread (as the drag auto-scroll worker makes them)
+// at the same time as on the document's own thread: both use the memo, only
+// the own thread the checkpoints; every answer must stay exact.
+TEST(TextDocumentFuzz, ConversionsOnTwoThreadsAtOnce) {
+  std::mt19937 rng(99);
+  TextLayout lay;
+  lay.rightTurn = true;
+  lay.maxOneLineTextLength = 13;
+  Pair p(RandomLongLines(rng, 1500), lay);
+  p.doc.TuneCursorCaches(8, 64, 16);
+  struct Probe {
+    int byte;
+    ViewPos view;
+    ViewPos snapped;
+  };
+  std::vector<Probe> probes;
+  for (int k = 0; k < 300; ++k) {
+    Probe pr;
+    pr.byte = static_cast<int>(rng() % (p.ref.Length() + 1));
+    pr.view = p.ref.ViewFromByte(pr.byte);
+    pr.snapped = p.ref.SnapView(pr.view.col + 1, pr.view.row);
+    probes.push_back(pr);
+  }
+  for (Probe& pr : probes) pr.byte = p.ref.ByteFromView(pr.view.col, pr.view.row);
+
+  std::atomic<int> wrong{0};
+  auto run = [&](uint32_t order) {
+    std::mt19937 pick(order);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    while (std::chrono::steady_clock::now() < until) {
+      // Mostly neighbours, so that the memo is hit and rewritten all the time.
+      size_t k = pick() % probes.size();
+      for (int i = 0; i < 20; ++i, k = (k + 1) % probes.size()) {
+        const Probe& pr = probes[k];
+        if (p.doc.ViewFromByte(pr.byte) != pr.view) ++wrong;
+        if (p.doc.ByteFromView(pr.view.col, pr.view.row) != pr.byte) ++wrong;
+        if (p.doc.SnapView(pr.view.col + 1, pr.view.row) != pr.snapped) ++wrong;
+      }
+    }
+  };
+  std::thread worker(run, 2u);
+  run(1u);
+  worker.join();
+  EXPECT_EQ(wrong.load(), 0);
+}
+
+// Every small edit at every place of texts where runs of lead-range bytes
+// decide which CR ends a line: inserting or removing one byte flips the
+// pairing up to the first byte after the run, with and without soft wrap and
+// with states remembered at every byte.
+TEST(TextDocumentFuzz, EveryEditNearLeadByteRuns) {
+  const std::string texts[] = {
+      "x\x82\x82\x82\r\ny\x81\r\n\tz",
+      "\x82\x82\r\n\x82\r\n\r\n\x9F\xE0\x82\r\nab",
+      "a\tb\x82\x82\x82\x82\x82\r\n\t\x82",
+  };
+  const std::string inserts[] = {"", "\x82", "a", "\r", "\n"};
+  std::mt19937 rng(5);
+  for (const std::string& text : texts) {
+    for (bool wrap : {false, true}) {
+      TextLayout lay;
+      lay.rightTurn = wrap;
+      lay.maxOneLineTextLength = 3;
+      for (int a = 0; a <= static_cast<int>(text.size()); ++a) {
+        for (int len : {0, 1, 2}) {
+          for (const std::string& insert : inserts) {
+            SCOPED_TRACE("wrap " + std::to_string(wrap) + " at " + std::to_string(a) + " len " +
+                         std::to_string(len) + " insert " + std::to_string(insert.size()));
+            Pair p(text, lay);
+            p.doc.TuneCursorCaches(1, 1, 1);
+            // Remember states everywhere first, so that the edit has to sort them out.
+            for (int i = 0; i <= static_cast<int>(text.size()); ++i) p.doc.ViewFromByte(i);
+            const int b = std::min(static_cast<int>(text.size()), a + len);
+            ASSERT_NO_FATAL_FAILURE(Edit(p, a, b, insert));
+            ASSERT_NO_FATAL_FAILURE(Compare(p, rng, true));
+          }
+        }
+      }
+    }
+  }
+}
+
+// Checkpoints laid by walks in small forward steps (so that many start from
+// the memo just past the last checkpoint) are moved by an edit before them;
+// the columns after the first TAB behind the edit move by whole TAB stops.
+TEST(TextDocumentFuzz, CheckpointsMovePastTabsAfterAnEditBeforeThem) {
+  std::mt19937 rng(11);
+  for (int round = 0; round < 150; ++round) {
+    SCOPED_TRACE("round " + std::to_string(round));
+    std::string text;
+    while (text.size() < 160) {
+      // A lone lead byte takes the TAB after it as its second byte.
+      const unsigned pick = rng() % 12;
+      text += pick == 0 ? "\t" : pick == 1 ? "表" : pick == 2 ? "\x82" : "a";
+    }
+    TextLayout lay;
+    lay.tabSize = 2 + static_cast<int>(rng() % 7);
+    Pair p(text, lay);
+    p.doc.TuneCursorCaches(1, 1, 2 + static_cast<int>(rng() % 12));
+    for (int at = 0; at <= p.ref.Length(); at += 1 + static_cast<int>(rng() % 4)) p.doc.ViewFromByte(at);
+    const int a = static_cast<int>(rng() % 40);
+    const int b = a + static_cast<int>(rng() % 3);
+    const std::string insert(rng() % 4, 'x');
+    ASSERT_NO_FATAL_FAILURE(Edit(p, a, b, insert));
+    ASSERT_NO_FATAL_FAILURE(Compare(p, rng, true));
+  }
+}
+
+// The widest line the renderer keeps follows edits inside long lines, where
+// the widths come from the moved checkpoints, and equals a fresh measurement.
+TEST(TextDocumentFuzz, WidestLineFollowsEditsInLongLines) {
+  ForSeeds(FuzzSeconds(0.5), [](uint32_t seed) {
+    std::mt19937 rng(seed * 7u);
+    TextLayout lay;
+    lay.tabSize = 2 + static_cast<int>(rng() % 7);
+    TextDocument doc(RandomLongLines(rng, 400 + static_cast<int>(rng() % 400)), 2, lay);
+    doc.TuneCursorCaches(1, 1 + static_cast<int>(rng() % 40), 1 + static_cast<int>(rng() % 30));
+    LineWidthCache widths;
+    widths.Widest(doc);
+    for (int step = 0; step < 60; ++step) {
+      const int a = static_cast<int>(rng() % (doc.Length() + 1));
+      const int b = std::min(doc.Length(), a + static_cast<int>(rng() % 4));
+      doc.SetSelection(b, a, false);
+      int s, e;
+      doc.SelectionBytes(s, e);
+      const std::string text = RandomLongLines(rng, static_cast<int>(rng() % 3));
+      doc.ReplaceSelection(text, false);
+      const int end = s + static_cast<int>(text.size());
+      widths.LinesChanged(doc, doc.LineOfByte(doc.LineStartOf(s)), doc.LineOfByte(end));
+      ASSERT_TRUE(widths.Valid()) << "step " << step;
+      std::vector<int> fresh;
+      MeasureLinesFrom(doc, 0, fresh);
+      ASSERT_EQ(*std::max_element(fresh.begin(), fresh.end()), widths.Widest(doc)) << "step " << step;
     }
   });
 }
