@@ -22,15 +22,6 @@ int SlotIndexOf(const DocumentSlot& slot) {
   return static_cast<int>(&slot - first);
 }
 
-bool IsBlockLetter(unsigned char c) {
-  switch (c) {
-    case 'C': case 'E': case 'L': case 'N': case 'P': case 'W':
-    case 'c': case 'e': case 'l': case 'n': case 'p': case 'w':
-      return true;
-  }
-  return false;
-}
-
 void OfferHint(int slot, TextDocument& doc, unsigned char c) {
   if (g_app.settings.ParameterHint == 0 || CompletionListOpen()) return;
   if (!HintShown() && c != ' ' && c != '"' && c != '(') return;
@@ -95,7 +86,7 @@ void AssistAfterTyped(DocumentSlot& slot, unsigned char c) {
   if (caret <= 0) return;
   if (slot.kind == kDocSource) {
     OfferHint(index, doc, c);
-    if (IsBlockLetter(c) && g_app.settings.BackNum_PairStatementComplement != 0 && !CompletionListOpen())
+    if (IsBlockCompletionLetter(c) && g_app.settings.BackNum_PairStatementComplement != 0 && !CompletionListOpen())
       OfferBlockList(index, doc, caret);
     const bool arrow = c == '>' && caret >= 2 && doc.At(caret - 2) == '-';
     if ((c == '.' || arrow) && g_app.settings.IsShowComplementWnd == 1) OfferMemberList(index, doc, caret);

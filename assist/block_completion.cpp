@@ -65,13 +65,8 @@ bool EndsWithThen(std::string_view s, size_t from) {
   return end - from >= 4 && EqualsNoCase(s.substr(end - 4, 4), "Then");
 }
 
-}  // namespace
-
-const char* BlockCloserText(Block block) {
-  const BlockRow* row = RowOf(block);
-  return row ? row->inserted : "";
-}
-
+// kSub or kFunction for "Virtual Sub"/"Virtual Function": a virtual method
+// with a body ends like a Sub or Function, so backward searches pair them.
 Block VirtualBodyOf(std::string_view statement) {
   size_t i = 0;
   if (!EqualsNoCase(WordAt(statement, i), "Virtual")) return Block::kNone;
@@ -79,6 +74,13 @@ Block VirtualBodyOf(std::string_view statement) {
   if (EqualsNoCase(w, "Sub")) return Block::kSub;
   if (EqualsNoCase(w, "Function")) return Block::kFunction;
   return Block::kNone;
+}
+
+}  // namespace
+
+const char* BlockCloserText(Block block) {
+  const BlockRow* row = RowOf(block);
+  return row ? row->inserted : "";
 }
 
 int OpensIndent(std::string_view line) {
@@ -164,15 +166,23 @@ bool FindOpenBlock(const char* text, int length, int n, int backNumSetting, Open
   return true;
 }
 
+bool IsBlockCompletionLetter(unsigned char c) {
+  switch (c) {
+    case 'C': case 'E': case 'L': case 'N': case 'P': case 'W':
+    case 'c': case 'e': case 'l': case 'n': case 'p': case 'w':
+      return true;
+  }
+  return false;
+}
+
 bool OfferBlockCompletion(const char* text, int length, int letterByte, int backNumSetting,
                           BlockOffer& out) {
   out = BlockOffer();
   if (assist::EffectiveBackNum(backNumSetting) == 0) return false;
   if (!text || letterByte < 0 || letterByte >= length) return false;
   unsigned char typed = static_cast<unsigned char>(text[letterByte]);
+  if (!IsBlockCompletionLetter(typed)) return false;
   unsigned char upper = typed >= 'a' && typed <= 'z' ? static_cast<unsigned char>(typed - 32) : typed;
-  if (upper != 'C' && upper != 'E' && upper != 'L' && upper != 'N' && upper != 'P' && upper != 'W')
-    return false;
   int b = letterByte;
   while (b > 0 && assist::IsBlank(static_cast<unsigned char>(text[b - 1]))) --b;
   if (b > 0 && text[b - 1] != '\n') {

@@ -22,9 +22,6 @@ int OpensIndent(std::string_view line);
 Block BlockOpenerOf(std::string_view statement);
 // The block a statement closes; "End" plus blanks plus a word reads as one.
 Block BlockCloserOf(std::string_view statement);
-// kSub or kFunction for "Virtual Sub"/"Virtual Function": a virtual method
-// with a body ends like a Sub or Function, so backward searches pair them.
-Block VirtualBodyOf(std::string_view statement);
 
 // The blocks open at byte n, innermost first. Statements are walked
 // backwards from n, at most backNumSetting line breaks (the
@@ -63,6 +60,9 @@ struct BlockOffer {
   int startByte = 0;                 // the typed letter
   std::vector<CompletionItem> items; // closer first, then the further items (kind 4)
 };
+
+// Whether c (either case) starts an item of some block list: C, E, L, N, P, W.
+bool IsBlockCompletionLetter(unsigned char c);
 
 // After letter c was typed at letterByte of a Source document: true when the
 // block list opens (typedLength 1), with its items in table order.

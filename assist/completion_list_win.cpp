@@ -161,6 +161,11 @@ COLORREF BandColour(int row, int height) {
              mix(GetBValue(kBandTop), GetBValue(kBandBottom)));
 }
 
+// The items' font: the hint font, or the GUI font before fonts exist.
+HGDIOBJ ItemFont() {
+  return g_app.fonts.HintFont ? static_cast<HGDIOBJ>(g_app.fonts.HintFont) : GetStockObject(DEFAULT_GUI_FONT);
+}
+
 void FillSolid(HDC dc, const RECT& r, COLORREF colour) {
   SetBkColor(dc, colour);
   ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
@@ -185,8 +190,7 @@ void DrawItem(const DRAWITEMSTRUCT& d) {
       FillSolid(dc, line, BandColour(row, height));
     }
   }
-  HGDIOBJ oldFont = SelectObject(dc, g_app.fonts.HintFont ? static_cast<HGDIOBJ>(g_app.fonts.HintFont)
-                                                          : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ oldFont = SelectObject(dc, ItemFont());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, selected ? RGB(255, 255, 255) : RGB(0, 0, 0));
   const std::string& label = g_list.items[item].text;
@@ -195,9 +199,9 @@ void DrawItem(const DRAWITEMSTRUCT& d) {
   SelectObject(dc, oldFont);
 }
 
-int FontLineHeight(HFONT font) {
+int ItemFontLineHeight() {
   HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ old = SelectObject(dc, ItemFont());
   TEXTMETRICA tm{};
   GetTextMetricsA(dc, &tm);
   SelectObject(dc, old);
@@ -206,13 +210,12 @@ int FontLineHeight(HFONT font) {
 }
 
 void MeasureItem(MEASUREITEMSTRUCT& m) {
-  m.itemHeight = static_cast<UINT>(std::max(kIconSize, FontLineHeight(g_app.fonts.HintFont)) + 2);
+  m.itemHeight = static_cast<UINT>(std::max(kIconSize, ItemFontLineHeight()) + 2);
 }
 
 int WidestText() {
   HDC dc = GetDC(g_list.list);
-  HGDIOBJ old = SelectObject(dc, g_app.fonts.HintFont ? static_cast<HGDIOBJ>(g_app.fonts.HintFont)
-                                                      : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ old = SelectObject(dc, ItemFont());
   int widest = 0;
   for (const CompletionItem& item : g_list.items) {
     SIZE size{};

@@ -11,6 +11,7 @@
 #include "assist/parameter_hint.h"
 #include "assist/popup_geometry.h"
 #include "assist/program_text_win.h"
+#include "editor/render_cache.h"
 #include "resources/ids.h"
 #include "shell/app.h"
 #include "shell/doc_windows_win.h"
@@ -215,14 +216,23 @@ void UpdateHintFor(int slot) {
   const int lookupAt = caret > 0 ? caret - 1 : 0;
   // Everything the scan reads lies before the caret; after typing the text
   // there is already contiguous. The lookup below only reads the document
-  // through const copies, so the pointer stays valid.
+  // through const copies, and the comment query (which may move the text) is
+  // asked after the last read, so the pointer stays valid while it is used.
   const char* text = doc.RangePointer(0, caret);
   DeclarationLookup lookup = [slot, lookupAt](const std::string& name, std::string& out) {
     int programCaret = 0;
     const ProgramIndex* program = ProgramIndexAt(slot, lookupAt, programCaret);
     return program && FindDeclaration(*program, programCaret, name, out);
   };
-  const HintDecision d = UpdateHint(text, caret, caret, doc.caretRow, g_hint.state, nullptr, lookup);
+  // Painting keeps the comment state of every row start: a hint about to open
+  // need not scan the whole text before its line.
+  BlockCommentQuery blockComments;
+  if (auto* view = dynamic_cast<CachedTextView*>(doc.view)) {
+    blockComments = BlockCommentQuery([&doc, view](int lineStart) {
+      return (view->caches.comments.StateAtRow(doc, doc.RowOfByte(lineStart)) & comment_state::kBlock) != 0;
+    });
+  }
+  const HintDecision d = UpdateHint(text, caret, caret, doc.caretRow, g_hint.state, blockComments, lookup);
   ApplyHintDecision(g_hint.state, d);
   switch (d.action) {
     case HintDecision::kClose:

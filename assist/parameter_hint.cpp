@@ -62,6 +62,12 @@ bool BlockCommentOpenAt(const char* text, int length, int pos) {
   return block;
 }
 
+bool LineStartsInBlockComment(const BlockCommentQuery& q, const char* text, int length, int lineStart) {
+  if (q.lineStartInComment) return q.lineStartInComment(lineStart);
+  if (q.docIndex && static_cast<int>(q.docIndex->Text().size()) == length) return q.docIndex->InBlockComment(lineStart);
+  return BlockCommentOpenAt(text, length, lineStart);
+}
+
 LineScan ScanLine(const char* text, int length, int lineStart, int b) {
   LineScan s;
   s.lineStart = lineStart;
@@ -272,7 +278,7 @@ HintDecision Decide(const char* text, int length, int caret, int caretRow, const
 }  // namespace
 
 HintDecision UpdateHint(const char* text, int length, int caret, int caretRow,
-                        const HintState& state, const ProgramIndex* docIndex,
+                        const HintState& state, const BlockCommentQuery& blockComments,
                         const DeclarationLookup& lookup) {
   if (!text || length < 0 || caret < 0 || caret > length) {
     HintDecision d;
@@ -283,10 +289,7 @@ HintDecision UpdateHint(const char* text, int length, int caret, int caretRow,
   // Only a hint about to open needs the comment state at its line start,
   // which depends on all the text before it.
   if (!state.shown && d.action == HintDecision::kShow) {
-    bool inComment = docIndex && static_cast<int>(docIndex->Text().size()) == length
-                         ? docIndex->InBlockComment(d.lineStart)
-                         : BlockCommentOpenAt(text, length, d.lineStart);
-    if (inComment) {
+    if (LineStartsInBlockComment(blockComments, text, length, d.lineStart)) {
       HintDecision none;
       none.row = caretRow;
       return none;

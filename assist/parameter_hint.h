@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "assist/program_index.h"
@@ -38,15 +39,25 @@ struct HintDecision {
 // Looks a called name up; true with the hint text when found.
 using DeclarationLookup = std::function<bool(const std::string& name, std::string& text)>;
 
+// Whether the line starting at a byte lies inside a block comment ("/*" ...
+// "*/"), asked only when a hint is about to open: of an index of this same
+// text, of `lineStartInComment` (the editor answers from its cached comment
+// states; the call may move the document's storage, and UpdateHint reads no
+// text after it), or, with neither, by scanning the text before the line.
+struct BlockCommentQuery {
+  BlockCommentQuery(const ProgramIndex* index = nullptr) : docIndex(index) {}
+  explicit BlockCommentQuery(std::function<bool(int lineStart)> query) : lineStartInComment(std::move(query)) {}
+  const ProgramIndex* docIndex = nullptr;
+  std::function<bool(int lineStart)> lineStartInComment;
+};
+
 // The UpdateHint scan over the document text: caret byte and row, the
-// current hint state. docIndex (optional, an index of this same text) answers
-// whether the caret's line starts inside a block comment; without it the text
-// before the line is scanned, which happens only when a hint is about to
-// open. lookup finds declarations (may be empty); it is called only for a
-// name that differs from the shown hint's, so a caller can fetch the program
-// index inside it and keystrokes that need no lookup never build one.
+// current hint state. lookup finds declarations (may be empty); it is called
+// only for a name that differs from the shown hint's, so a caller can fetch
+// the program index inside it and keystrokes that need no lookup never build
+// one.
 HintDecision UpdateHint(const char* text, int length, int caret, int caretRow,
-                        const HintState& state, const ProgramIndex* docIndex,
+                        const HintState& state, const BlockCommentQuery& blockComments,
                         const DeclarationLookup& lookup);
 
 // Applies a decision to the state the hint window keeps.

@@ -33,7 +33,7 @@ class ProgramIndexBuilder {
       unsigned char c[256];
       Table() : c() {
         for (int b = 0; b < 256; ++b) {
-          if ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) c[b] = kLead | kCommentScan | kStatementScan;
+          if (IsSjisLead(static_cast<unsigned char>(b))) c[b] = kLead | kCommentScan | kStatementScan;
         }
         for (unsigned char b : {'\r', '"', '\'', '/'}) c[b] |= kCommentScan;
         for (unsigned char b : {'\r', '"', ':'}) c[b] |= kStatementScan;

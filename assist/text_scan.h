@@ -18,9 +18,6 @@ inline bool IsNameChar(unsigned char c) {
   return table[c];
 }
 bool EqualsNoCase(std::string_view a, std::string_view b);
-inline bool IsLineBreakAt(const char* text, int length, int i) {
-  return i >= 0 && i + 1 < length && text[i] == '\r' && text[i + 1] == '\n';
-}
 
 // Start of the line holding pos: the byte after the nearest CR LF that ends
 // before pos (a position on the LF of a CR LF belongs to the line it ends).

@@ -15,6 +15,8 @@
 #include "assist/parameter_hint.h"
 #include "assist/program_index.h"
 #include "bench_text.h"
+#include "editor/colorize.h"
+#include "editor/render_cache.h"
 #include "editor/text_document.h"
 #include "files/include_expand.h"
 
@@ -145,6 +147,49 @@ void BM_KeystrokeHintShown(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_KeystrokeHintShown)->Unit(benchmark::kMicrosecond);
+
+// A view keeping the editor's render caches, as the editor window does.
+struct CachingView : CachedTextView {
+  int EnsureCaretVisible(bool, bool) override { return 0; }
+  void UpdateCaret(bool) override {}
+  void Repaint() override {}
+  void RefreshCommandStates() override {}
+};
+
+// A space after "Print" at the start of a line opens the statement's hint
+// (no lookup) once it is known that the line lies in no block comment: asked
+// of the comment states the editor keeps for painting (withView), or found by
+// scanning the text before the line.
+void StatementHintOpens(benchmark::State& state, bool withView) {
+  auto doc = NewDocument();
+  CachingView view;
+  if (withView) {
+    doc->view = &view;
+    doc->recolor = RecolorLines;
+    ColorizeDocument(*doc);
+  }
+  doc->ReplaceSelection("\r\nPrint", true);
+  if (withView) view.caches.comments.StateAtRow(*doc, doc->caretRow);  // as the last paint left them
+  BlockCommentQuery blockComments;
+  if (withView) {
+    blockComments = BlockCommentQuery([&doc, &view](int lineStart) {
+      return (view.caches.comments.StateAtRow(*doc, doc->RowOfByte(lineStart)) & comment_state::kBlock) != 0;
+    });
+  }
+  const HintState none;
+  for (auto _ : state) {
+    doc->ReplaceSelection(" ", true);
+    const int caret = doc->CaretByte();
+    HintDecision d = UpdateHint(doc->RangePointer(0, caret), caret, caret, doc->caretRow, none, blockComments,
+                                DeclarationLookup());
+    if (d.action != HintDecision::kShow) state.SkipWithError("no hint");
+    Backspace(*doc, nullptr);
+  }
+}
+void BM_StatementHintOpensWithCommentStates(benchmark::State& state) { StatementHintOpens(state, true); }
+BENCHMARK(BM_StatementHintOpensWithCommentStates)->Unit(benchmark::kMicrosecond);
+void BM_StatementHintOpensScanningTheText(benchmark::State& state) { StatementHintOpens(state, false); }
+BENCHMARK(BM_StatementHintOpensScanningTheText)->Unit(benchmark::kMicrosecond);
 
 // "." after "obj": the program text changed with the keystroke, so it is
 // expanded and indexed again before the member list can open.

@@ -4,47 +4,18 @@
 //   bench_charset_tool gen MB OUT         writes the generated Shift-JIS text
 //   bench_charset_tool load IN OUT        reads any encoding, writes Shift-JIS
 //   bench_charset_tool save CODE IN OUT   reads Shift-JIS, writes code 1 EUC, 2 JIS, 3 UTF-8
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include <sys/mman.h>
-
 #include "ancillar/charset/nkf_api.h"
+#include "bench_files.h"
 #include "bench_text.h"
 #include "files/newline.h"
 #include "files/nkf_adapter.h"
 
 namespace {
-
-bool ReadAll(const char* path, std::string& out) {
-  FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  std::fseek(f, 0, SEEK_END);
-  long n = std::ftell(f);
-  std::fseek(f, 0, SEEK_SET);
-  size_t size = n > 0 ? static_cast<size_t>(n) : 0;
-  out.reserve(size);
-#ifdef MADV_HUGEPAGE
-  // Large pages for the file buffer, as an editor loading big files would ask
-  // for: otherwise the page faults of 100 MB of fresh memory dominate.
-  uintptr_t first = (reinterpret_cast<uintptr_t>(out.data()) + 4095) & ~uintptr_t(4095);
-  if (size > (2u << 20)) madvise(reinterpret_cast<void*>(first), size - 4096, MADV_HUGEPAGE);
-#endif
-  out.resize(size);
-  bool ok = n >= 0 && std::fread(out.data(), 1, out.size(), f) == out.size();
-  std::fclose(f);
-  return ok;
-}
-
-bool WriteAll(const char* path, const std::string& bytes) {
-  FILE* f = std::fopen(path, "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  return std::fclose(f) == 0 && ok;
-}
 
 const NkfProcs kEngine = [] {
   NkfProcs p;

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "bench_files.h"
 #include "bench_text.h"
 #include "search/find_core.h"
 #include "tests/host/regex_test_api.h"
@@ -74,26 +75,12 @@ void BM_ReplaceAll(benchmark::State& state) {
 }
 BENCHMARK(BM_ReplaceAll)->Unit(benchmark::kMillisecond);
 
-bool ReadFile(const char* path, std::string& out) {
-  FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  bool ok = std::fseek(f, 0, SEEK_END) == 0;
-  const long size = ok ? std::ftell(f) : -1;
-  ok = ok && size >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
-  if (ok) {
-    out.resize(static_cast<size_t>(size));
-    ok = std::fread(&out[0], 1, out.size(), f) == out.size();
-  }
-  std::fclose(f);
-  return ok;
-}
-
 // --time literal|regex|replace FILE [OUT]: one timed run on a file, for the
 // comparison script. Prints "<count> <seconds including file I/O> <seconds searching>".
 int TimeOne(const std::string& what, const char* path, const char* outPath) {
   const auto t0 = std::chrono::steady_clock::now();
   std::string text;
-  if (!ReadFile(path, text)) return 2;
+  if (!ReadAll(path, text)) return 2;
   const auto t1 = std::chrono::steady_clock::now();
   long count = 0;
   if (what == "literal") {
@@ -104,11 +91,7 @@ int TimeOne(const std::string& what, const char* path, const char* outPath) {
     ReplaceAllResult r = ReplaceAll(text);
     count = r.count;
     const auto t2 = std::chrono::steady_clock::now();
-    FILE* f = std::fopen(outPath, "wb");
-    if (!f) return 2;
-    const std::string& data = r.count ? r.text : text;
-    std::fwrite(data.data(), 1, data.size(), f);
-    std::fclose(f);
+    if (!WriteAll(outPath, r.count ? r.text : text)) return 2;
     const auto t3 = std::chrono::steady_clock::now();
     std::printf("%ld %.3f %.3f\n", count, std::chrono::duration<double>(t3 - t0).count(),
                 std::chrono::duration<double>(t2 - t1).count());
@@ -126,11 +109,7 @@ int TimeOne(const std::string& what, const char* path, const char* outPath) {
 
 int main(int argc, char** argv) {
   if (argc >= 3 && std::strcmp(argv[1], "--write-corpus") == 0) {
-    const std::string& t = Corpus();
-    FILE* f = std::fopen(argv[2], "wb");
-    if (!f) return 2;
-    const bool ok = std::fwrite(t.data(), 1, t.size(), f) == t.size();
-    return (std::fclose(f) == 0 && ok) ? 0 : 2;
+    return WriteAll(argv[2], Corpus()) ? 0 : 2;
   }
   if (argc >= 4 && std::strcmp(argv[1], "--time") == 0) {
     return TimeOne(argv[2], argv[3], argc >= 5 ? argv[4] : "/dev/null");

@@ -27,8 +27,25 @@ inline void EmitCp932(Sink& k, int code) {
   }
 }
 
+// An invalid sequence of len bytes: one Lost event; returns len.
 template <class Sink>
-void DecodeSjis(const unsigned char* s, size_t n, Sink& sink) {
+CHARSET_INLINE size_t LoseBytes(Sink& k, size_t len) {
+  k.Lost();
+  return len;
+}
+
+// A JIS X 0208 character by 0-based row and cell (EUC and ISO-2022-JP).
+template <class Sink>
+CHARSET_INLINE void EmitJisRowCell(Sink& k, const uint16_t* toSjis, int row, int cell) {
+  uint16_t c = toSjis[row * 94 + cell];
+  k.Double(static_cast<unsigned char>(c >> 8), static_cast<unsigned char>(c & 0xFF));
+}
+
+// The loop of the decoders whose bytes below 0x80 are always ASCII: such runs
+// go to the sink whole; at any other byte b = s[i], step(k, i, b) emits one
+// character (or one Lost) and returns the bytes it took.
+template <class Sink, class Step>
+CHARSET_INLINE void DecodeLoop(const unsigned char* s, size_t n, Sink& sink, Step step) {
   Sink k = sink;  // a local copy stays in registers
   size_t i = 0;
   while (i < n) {
@@ -37,67 +54,51 @@ void DecodeSjis(const unsigned char* s, size_t n, Sink& sink) {
       size_t r = AsciiRunLength(s + i, n - i);
       k.AsciiRun(s + i, r);
       i += r;
-    } else if (IsHalfKana(b)) {
-      k.Kana(b);
-      ++i;
-    } else if (IsCp932Lead(b) && i + 1 < n && IsCp932Trail(s[i + 1])) {
-      k.Double(b, s[i + 1]);
-      i += 2;
     } else {
-      k.Raw(b);
-      ++i;
+      i += step(k, i, b);
     }
   }
   sink = k;
 }
 
 template <class Sink>
-void DecodeEuc(const unsigned char* s, size_t n, Sink& sink) {
-  Sink k = sink;  // a local copy stays in registers
-  const uint16_t* toSjis = JisToSjisTable();
-  size_t i = 0;
-  while (i < n) {
-    unsigned char b = s[i];
-    if (b < 0x80) {
-      size_t r = AsciiRunLength(s + i, n - i);
-      k.AsciiRun(s + i, r);
-      i += r;
-    } else if (IsEucByte(b)) {
-      if (i + 1 < n && IsEucByte(s[i + 1])) {
-        uint16_t c = toSjis[(b - 0xA1) * 94 + (s[i + 1] - 0xA1)];
-        k.Double(static_cast<unsigned char>(c >> 8), static_cast<unsigned char>(c & 0xFF));
-        i += 2;
-      } else {
-        k.Lost();
-        ++i;
-      }
-    } else if (b == 0x8E) {  // SS2: half-width katakana
-      if (i + 1 < n && IsHalfKana(s[i + 1])) {
-        k.Kana(s[i + 1]);
-        i += 2;
-      } else {
-        k.Lost();
-        ++i;
-      }
-    } else if (b == 0x8F) {  // SS3: JIS X 0212
-      if (i + 1 < n && IsEucByte(s[i + 1])) {
-        if (i + 2 < n && IsEucByte(s[i + 2])) {
-          EmitCp932(k, Cp932FromJisx0212(static_cast<uint16_t>(((s[i + 1] & 0x7F) << 8) | (s[i + 2] & 0x7F))));
-          i += 3;
-        } else {
-          k.Lost();
-          i += 2;
-        }
-      } else {
-        k.Lost();
-        ++i;
-      }
-    } else {
-      k.Lost();
-      ++i;
+void DecodeSjis(const unsigned char* s, size_t n, Sink& sink) {
+  DecodeLoop(s, n, sink, [s, n](Sink& k, size_t i, unsigned char b) CHARSET_LAMBDA_INLINE -> size_t {
+    if (IsHalfKana(b)) {
+      k.Kana(b);
+      return 1;
     }
-  }
-  sink = k;
+    if (IsSjisLead(b) && i + 1 < n && IsCp932Trail(s[i + 1])) {
+      k.Double(b, s[i + 1]);
+      return 2;
+    }
+    k.Raw(b);
+    return 1;
+  });
+}
+
+template <class Sink>
+void DecodeEuc(const unsigned char* s, size_t n, Sink& sink) {
+  const uint16_t* toSjis = JisToSjisTable();
+  DecodeLoop(s, n, sink, [s, n, toSjis](Sink& k, size_t i, unsigned char b) CHARSET_LAMBDA_INLINE -> size_t {
+    if (IsEucByte(b)) {
+      if (!(i + 1 < n && IsEucByte(s[i + 1]))) return LoseBytes(k, 1);
+      EmitJisRowCell(k, toSjis, b - 0xA1, s[i + 1] - 0xA1);
+      return 2;
+    }
+    if (b == 0x8E) {  // SS2: half-width katakana
+      if (!(i + 1 < n && IsHalfKana(s[i + 1]))) return LoseBytes(k, 1);
+      k.Kana(s[i + 1]);
+      return 2;
+    }
+    if (b == 0x8F) {  // SS3: JIS X 0212
+      if (!(i + 1 < n && IsEucByte(s[i + 1]))) return LoseBytes(k, 1);
+      if (!(i + 2 < n && IsEucByte(s[i + 2]))) return LoseBytes(k, 2);
+      EmitCp932(k, Cp932FromJisx0212(static_cast<uint16_t>(((s[i + 1] & 0x7F) << 8) | (s[i + 2] & 0x7F))));
+      return 3;
+    }
+    return LoseBytes(k, 1);
+  });
 }
 
 // ISO-2022-JP and its common relatives: ESC ( B / ( J / ( H ASCII, ESC ( I and
@@ -175,8 +176,7 @@ void DecodeJis(const unsigned char* s, size_t n, Sink& sink) {
       ++i;
     } else if (i + 1 < n && IsJisByte(s[i + 1])) {
       if (mode == kKanji) {
-        uint16_t c = toSjis[(b - 0x21) * 94 + (s[i + 1] - 0x21)];
-        k.Double(static_cast<unsigned char>(c >> 8), static_cast<unsigned char>(c & 0xFF));
+        EmitJisRowCell(k, toSjis, b - 0x21, s[i + 1] - 0x21);
       } else {
         EmitCp932(k, Cp932FromJisx0212(static_cast<uint16_t>((b << 8) | s[i + 1])));
       }
@@ -194,46 +194,26 @@ void DecodeJis(const unsigned char* s, size_t n, Sink& sink) {
 // converted and counted.
 template <class Sink>
 void DecodeUtf8(const unsigned char* s, size_t n, Sink& sink) {
-  Sink k = sink;  // a local copy stays in registers
   const uint16_t* table = Cp932FromUnicodeTable();
-  size_t i = 0;
-  while (i < n) {
-    unsigned char b = s[i];
-    if (b < 0x80) {
-      size_t r = AsciiRunLength(s + i, n - i);
-      k.AsciiRun(s + i, r);
-      i += r;
-      continue;
-    }
+  DecodeLoop(s, n, sink, [s, n, table](Sink& k, size_t i, unsigned char b) CHARSET_LAMBDA_INLINE -> size_t {
     uint32_t u;
+    size_t len;
     if (b >= 0xC2 && b <= 0xDF) {
-      if (!(i + 1 < n && IsUtf8Cont(s[i + 1]))) {
-        k.Lost();
-        ++i;
-        continue;
-      }
+      if (!(i + 1 < n && IsUtf8Cont(s[i + 1]))) return LoseBytes(k, 1);
       u = ((b & 0x1Fu) << 6) | (s[i + 1] & 0x3Fu);
-      i += 2;
+      len = 2;
     } else if (b >= 0xE0 && b <= 0xEF) {
       unsigned char lo = b == 0xE0 ? 0xA0 : 0x80;
       unsigned char hi = b == 0xED ? 0x9F : 0xBF;
-      if (!(i + 1 < n && s[i + 1] >= lo && s[i + 1] <= hi)) {
-        k.Lost();
-        ++i;
-        continue;
-      }
-      if (!(i + 2 < n && IsUtf8Cont(s[i + 2]))) {
-        k.Lost();
-        i += 2;
-        continue;
-      }
+      if (!(i + 1 < n && s[i + 1] >= lo && s[i + 1] <= hi)) return LoseBytes(k, 1);
+      if (!(i + 2 < n && IsUtf8Cont(s[i + 2]))) return LoseBytes(k, 2);
       u = ((b & 0x0Fu) << 12) | ((s[i + 1] & 0x3Fu) << 6) | (s[i + 2] & 0x3Fu);
-      i += 3;
+      len = 3;
     } else if (b >= 0xF0 && b <= 0xF4) {
       // Beyond the BMP: never in cp932; one Lost for the whole sequence.
       unsigned char lo = b == 0xF0 ? 0x90 : 0x80;
       unsigned char hi = b == 0xF4 ? 0x8F : 0xBF;
-      size_t len = 1;
+      len = 1;
       if (i + 1 < n && s[i + 1] >= lo && s[i + 1] <= hi) {
         len = 2;
         if (i + 2 < n && IsUtf8Cont(s[i + 2])) {
@@ -241,13 +221,9 @@ void DecodeUtf8(const unsigned char* s, size_t n, Sink& sink) {
           if (i + 3 < n && IsUtf8Cont(s[i + 3])) len = 4;
         }
       }
-      k.Lost();
-      i += len;
-      continue;
+      return LoseBytes(k, len);
     } else {
-      k.Lost();
-      ++i;
-      continue;
+      return LoseBytes(k, 1);
     }
     uint16_t c = table[u];
     if (c) {
@@ -257,6 +233,6 @@ void DecodeUtf8(const unsigned char* s, size_t n, Sink& sink) {
       if (oneWay >= 0) k.NoteLoss();
       EmitCp932(k, oneWay);
     }
-  }
-  sink = k;
+    return len;
+  });
 }

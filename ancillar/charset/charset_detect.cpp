@@ -33,7 +33,7 @@ Step SjisStep(int st, int b) {
   }
   if (b < 0x80) return {0, 0, 0};
   if (IsHalfKana(static_cast<unsigned char>(b))) return {0, 0, 1};
-  if (IsCp932Lead(static_cast<unsigned char>(b))) return {1, 0, SjisLeadScore(b)};
+  if (IsSjisLead(static_cast<unsigned char>(b))) return {1, 0, SjisLeadScore(b)};
   return {0, 1, 0};
 }
 
@@ -100,28 +100,28 @@ static_assert(kFlushEvery * (kBias + 12) < (1 << kFieldBits), "field overflow");
 
 int Pack(int sj, int eu, int u8) { return sj + 2 * (eu + 4 * u8); }
 
-uint64_t g_table[kStates * 256];
+struct Automaton {
+  uint64_t entry[kStates * 256] = {};
 
-bool BuildTable() {
-  for (int st = 0; st < kStates; ++st) {
-    int sj = st % 2, eu = (st / 2) % 4, u8 = st / 8;
-    for (int b = 0; b < 256; ++b) {
-      Step steps[3] = {SjisStep(sj, b), EucStep(eu, b), Utf8Step(u8, b)};
-      uint64_t e = uint64_t(Pack(steps[0].next, steps[1].next, steps[2].next)) * 256 << kStateShift;
-      for (int f = 0; f < 3; ++f) {
-        int v = kBias + steps[f].score - kDetectErrorPenalty * steps[f].err;
-        e |= uint64_t(v) << (f * kFieldBits);
+  Automaton() {
+    for (int st = 0; st < kStates; ++st) {
+      int sj = st % 2, eu = (st / 2) % 4, u8 = st / 8;
+      for (int b = 0; b < 256; ++b) {
+        Step steps[3] = {SjisStep(sj, b), EucStep(eu, b), Utf8Step(u8, b)};
+        uint64_t e = uint64_t(Pack(steps[0].next, steps[1].next, steps[2].next)) * 256 << kStateShift;
+        for (int f = 0; f < 3; ++f) {
+          int v = kBias + steps[f].score - kDetectErrorPenalty * steps[f].err;
+          e |= uint64_t(v) << (f * kFieldBits);
+        }
+        entry[st * 256 + b] = e;
       }
-      g_table[st * 256 + b] = e;
     }
   }
-  return true;
-}
+};
 
 const uint64_t* Table() {
-  static const bool built = BuildTable();
-  (void)built;
-  return g_table;
+  static const Automaton automaton;  // filled once, also when threads ask at the same time
+  return automaton.entry;
 }
 
 struct Totals {

@@ -5,67 +5,62 @@
 namespace {
 
 // Unicode BMP -> cp932 code; 0 means none (U+0000 is handled by the caller).
-uint16_t g_fromUnicode[0x10000];
+struct FromUnicodeTable {
+  uint16_t code[0x10000] = {};
 
-bool BuildFromUnicode() {
-  for (int b = 1; b < 256; ++b) {
-    uint16_t u = kCp932SingleToUnicode[b];
-    if (u != 0xFFFF) g_fromUnicode[u] = static_cast<uint16_t>(b);
+  FromUnicodeTable() {
+    for (int b = 1; b < 256; ++b) {
+      uint16_t u = kCp932SingleToUnicode[b];
+      if (u != 0xFFFF) code[u] = static_cast<uint16_t>(b);
+    }
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+      if (!IsSjisLead(static_cast<unsigned char>(lead))) continue;
+      for (int trail = 0x40; trail <= 0xFC; ++trail) {
+        if (!IsCp932Trail(static_cast<unsigned char>(trail))) continue;
+        uint16_t u = Cp932DoubleUnicode(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
+        if (u != 0 && code[u] == 0) code[u] = static_cast<uint16_t>((lead << 8) | trail);
+      }
+    }
+    for (int i = 0; i < kCp932PreferredCount; ++i) code[kCp932Preferred[i].unicode] = kCp932Preferred[i].code;
   }
-  for (int lead = 0x81; lead <= 0xFC; ++lead) {
-    if (!IsCp932Lead(static_cast<unsigned char>(lead))) continue;
-    for (int trail = 0x40; trail <= 0xFC; ++trail) {
-      if (!IsCp932Trail(static_cast<unsigned char>(trail))) continue;
-      uint16_t u = Cp932DoubleUnicode(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
-      if (u != 0 && g_fromUnicode[u] == 0) g_fromUnicode[u] = static_cast<uint16_t>((lead << 8) | trail);
+};
+
+struct JisTables {
+  uint16_t sjisToJis[kCp932LeadCount * kCp932TrailCount] = {};
+  uint16_t jisToSjis[94 * 94] = {};
+
+  JisTables() {
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+      if (!IsSjisLead(static_cast<unsigned char>(lead))) continue;
+      for (int trail = 0x40; trail <= 0xFC; ++trail) {
+        if (!IsCp932Trail(static_cast<unsigned char>(trail))) continue;
+        uint16_t c = SjisForJisRows(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
+        sjisToJis[Cp932DoubleIndex(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail))] =
+            c ? SjisToJis(c >> 8, c & 0xFF) : 0;
+      }
+    }
+    for (int row = 0; row < 94; ++row) {
+      for (int cell = 0; cell < 94; ++cell) {
+        jisToSjis[row * 94 + cell] = JisToSjis(static_cast<unsigned char>(row + 0x21), static_cast<unsigned char>(cell + 0x21));
+      }
     }
   }
-  for (int i = 0; i < kCp932PreferredCount; ++i) g_fromUnicode[kCp932Preferred[i].unicode] = kCp932Preferred[i].code;
-  return true;
-}
+};
 
-uint16_t g_sjisToJis[kCp932LeadCount * kCp932TrailCount];
-uint16_t g_jisToSjis[94 * 94];
-
-bool BuildJisTables() {
-  for (int lead = 0x81; lead <= 0xFC; ++lead) {
-    if (!IsCp932Lead(static_cast<unsigned char>(lead))) continue;
-    for (int trail = 0x40; trail <= 0xFC; ++trail) {
-      if (!IsCp932Trail(static_cast<unsigned char>(trail))) continue;
-      uint16_t c = SjisForJisRows(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
-      g_sjisToJis[Cp932DoubleIndex(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail))] =
-          c ? SjisToJis(c >> 8, c & 0xFF) : 0;
-    }
-  }
-  for (int row = 0; row < 94; ++row) {
-    for (int cell = 0; cell < 94; ++cell) {
-      g_jisToSjis[row * 94 + cell] = JisToSjis(static_cast<unsigned char>(row + 0x21), static_cast<unsigned char>(cell + 0x21));
-    }
-  }
-  return true;
-}
-
-bool JisTablesBuilt() {
-  static const bool built = BuildJisTables();
-  return built;
+const JisTables& Jis() {
+  static const JisTables tables;  // filled on first use, once, also when threads ask together
+  return tables;
 }
 
 }  // namespace
 
-const uint16_t* SjisToJisTable() {
-  (void)JisTablesBuilt();
-  return g_sjisToJis;
-}
+const uint16_t* SjisToJisTable() { return Jis().sjisToJis; }
 
-const uint16_t* JisToSjisTable() {
-  (void)JisTablesBuilt();
-  return g_jisToSjis;
-}
+const uint16_t* JisToSjisTable() { return Jis().jisToSjis; }
 
 const uint16_t* Cp932FromUnicodeTable() {
-  static const bool built = BuildFromUnicode();  // thread-safe one-time fill
-  (void)built;
-  return g_fromUnicode;
+  static const FromUnicodeTable table;  // filled on first use, once
+  return table.code;
 }
 
 int Cp932FromUnicode(uint32_t u) {

@@ -4,15 +4,13 @@
 #include <cstdint>
 
 #include "ancillar/charset/cp932_table.h"
+#include "platform/sjis.h"
 
 // The geta mark, shown for every character that could not be converted.
 constexpr uint16_t kGetaSjis = 0x81AC;
 constexpr uint16_t kGetaJis = 0x222E;
 constexpr uint16_t kGetaUnicode = 0x3013;
 
-inline bool IsCp932Lead(unsigned char b) {
-  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
 inline bool IsHalfKana(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
 
 // Unicode of a double-byte code (lead + valid trail), 0 when unassigned.

@@ -9,8 +9,10 @@
 // output state is a local copy that the compiler keeps in registers.
 #if defined(__GNUC__)
 #define CHARSET_INLINE inline __attribute__((always_inline))
+#define CHARSET_LAMBDA_INLINE __attribute__((always_inline))
 #else
 #define CHARSET_INLINE inline
+#define CHARSET_LAMBDA_INLINE
 #endif
 
 struct OutBuffer {

@@ -10,6 +10,7 @@
 
 #include "ancillar/regex/bregexp_api.h"
 #include "ancillar/regex/regex_engine.h"
+#include "platform/sjis.h"
 
 namespace {
 
@@ -23,14 +24,13 @@ struct ResultObject {
   std::vector<const char*> ends;
 };
 
-bool IsLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
 // Copies at most 255 bytes without splitting a double-byte character.
 void WriteError(char* errorText, const std::string& message) {
   if (!errorText) return;
+  const char* end = message.data() + message.size();
   size_t n = 0;
   while (n < message.size()) {
-    size_t len = (IsLead(static_cast<unsigned char>(message[n])) && n + 1 < message.size()) ? 2 : 1;
+    size_t len = static_cast<size_t>(SjisCharLen(message.data() + n, end));
     if (n + len > BREGEXP_ERROR_TEXT_SIZE - 1) break;
     n += len;
   }

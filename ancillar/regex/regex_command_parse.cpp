@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-namespace {
+#include "platform/sjis.h"
 
-bool IsLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+namespace {
 
 bool IsDelimiter(char c) {
   return c == '/' || c == '#' || c == '@' || c == '|' || c == '!' || c == ',';
@@ -14,7 +14,7 @@ bool IsDelimiter(char c) {
 bool ReadPart(std::string_view s, size_t& i, char delim, bool sjis, std::string& part) {
   while (i < s.size()) {
     unsigned char c = static_cast<unsigned char>(s[i]);
-    if (sjis && IsLead(c) && i + 1 < s.size()) {
+    if (sjis && IsSjisLead(c) && i + 1 < s.size()) {
       part.append(s.substr(i, 2));
       i += 2;
     } else if (c == '\\' && i + 1 < s.size()) {
@@ -23,7 +23,7 @@ bool ReadPart(std::string_view s, size_t& i, char delim, bool sjis, std::string&
         part.push_back(delim);
         i += 2;
       } else {
-        size_t len = (sjis && IsLead(next) && i + 2 < s.size()) ? 3 : 2;
+        size_t len = (sjis && IsSjisLead(next) && i + 2 < s.size()) ? 3 : 2;
         part.append(s.substr(i, len));
         i += len;
       }

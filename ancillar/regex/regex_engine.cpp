@@ -13,6 +13,7 @@
 #include "ancillar/regex/sjis_find.h"
 #include "ancillar/regex/sjis_iterator.h"
 #include "ancillar/regex/sjis_regex_traits.h"
+#include "platform/sjis.h"
 
 namespace {
 
@@ -54,14 +55,12 @@ namespace {
 
 using Byte = unsigned char;
 
-bool IsLead(unsigned c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
 std::u32string Decode(const std::string& s, bool sjis) {
   std::u32string out;
   out.reserve(s.size());
   for (size_t i = 0; i < s.size();) {
     unsigned c = static_cast<Byte>(s[i]);
-    if (sjis && IsLead(c) && i + 1 < s.size()) {
+    if (sjis && IsSjisLead(static_cast<Byte>(c)) && i + 1 < s.size()) {
       out.push_back(static_cast<char32_t>((c << 8) | static_cast<Byte>(s[i + 1])));
       i += 2;
     } else {
@@ -137,7 +136,7 @@ struct Subject {
   const Byte* end;
   bool sjis;
   SjisIterator At(const Byte* p) const { return SjisIterator(p, text, end, sjis); }
-  int CharLen(const Byte* p) const { return (sjis && IsLead(*p) && p + 1 < end) ? 2 : 1; }
+  int CharLen(const Byte* p) const { return (sjis && IsSjisLead(*p) && p + 1 < end) ? 2 : 1; }
 };
 
 rc::match_flag_type FlagsAt(const Subject& s, const Byte* from) {
@@ -160,7 +159,7 @@ const Byte* BlockEnd(const Subject& s, const Byte* a) {
   if (lf) return lf + 1;
   // The byte after a non-lead byte always starts a character.
   for (const Byte* p = from; p < a + 2 * kBlockBytes; ++p) {
-    if (!IsLead(*p)) return p + 1;
+    if (!IsSjisLead(*p)) return p + 1;
   }
   return nullptr;
 }

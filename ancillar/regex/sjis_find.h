@@ -6,14 +6,13 @@
 #include <cstring>
 
 #include "ancillar/regex/sjis_case.h"
+#include "platform/sjis.h"
 
 namespace sjis_find_detail {
 
-inline bool IsLeadByte(unsigned c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
 // Code and length of the character at p within [p, end).
 inline unsigned DecodeAt(const unsigned char* p, const unsigned char* end, bool sjis, int& len) {
-  if (sjis && IsLeadByte(*p) && p + 1 < end) {
+  if (sjis && IsSjisLead(*p) && p + 1 < end) {
     len = 2;
     return (static_cast<unsigned>(p[0]) << 8) | p[1];
   }
@@ -43,11 +42,11 @@ inline bool EndsWithLoneLead(const unsigned char* needle, size_t nlen) {
   size_t i = 0;
   bool lone = false;
   while (i < nlen) {
-    if (IsLeadByte(needle[i]) && i + 1 < nlen) {
+    if (IsSjisLead(needle[i]) && i + 1 < nlen) {
       i += 2;
       lone = false;
     } else {
-      lone = IsLeadByte(needle[i]);
+      lone = IsSjisLead(needle[i]);
       i += 1;
     }
   }
@@ -76,7 +75,7 @@ inline const unsigned char* SjisFindLiteral(const unsigned char* from, const uns
       bool aligned = true;
       if (sjis) {
         const unsigned char* b = q;
-        while (b > known && IsLeadByte(b[-1])) --b;
+        while (b > known && IsSjisLead(b[-1])) --b;
         aligned = ((q - b) % 2) == 0;
         known = aligned ? q : q + 1;
       }

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <iterator>
 
+#include "platform/sjis.h"
+
 class SjisIterator {
  public:
   using iterator_category = std::bidirectional_iterator_tag;
@@ -20,12 +22,12 @@ class SjisIterator {
 
   char32_t operator*() const {
     unsigned c = *p_;
-    if (sjis_ && IsLead(c) && p_ + 1 < end_) return static_cast<char32_t>((c << 8) | p_[1]);
+    if (sjis_ && IsSjisLead(*p_) && p_ + 1 < end_) return static_cast<char32_t>((c << 8) | p_[1]);
     return c;
   }
   SjisIterator& operator++() {
     prev_ = p_;
-    p_ += (sjis_ && IsLead(*p_) && p_ + 1 < end_) ? 2 : 1;
+    p_ += (sjis_ && IsSjisLead(*p_) && p_ + 1 < end_) ? 2 : 1;
     return *this;
   }
   SjisIterator operator++(int) {
@@ -54,8 +56,6 @@ class SjisIterator {
   const unsigned char* base() const { return p_; }
 
  private:
-  static bool IsLead(unsigned c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
   // The character ending at p starts two bytes back when the byte there is a
   // lead of an even-length run of lead-range bytes counted from the last
   // point known to be a character boundary (just after a non-lead byte, or
@@ -64,8 +64,8 @@ class SjisIterator {
     if (!sjis_ || p - begin_ < 2) return p - 1;
     const unsigned char* q = p - 2;
     const unsigned char* b = q;
-    while (b > begin_ && IsLead(b[-1])) --b;
-    if (!IsLead(*q)) return p - 1;
+    while (b > begin_ && IsSjisLead(b[-1])) --b;
+    if (!IsSjisLead(*q)) return p - 1;
     return ((q - b) % 2 == 0) ? q : p - 1;
   }
 

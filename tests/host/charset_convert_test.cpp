@@ -49,7 +49,7 @@ TEST(CharsetConvert, EveryJisRowsCodeRoundTripsByteForByte) {
   // Rows 1-94 are arithmetic in EUC and JIS, assigned or not.
   std::string all;
   for (int lead = 0x81; lead <= 0xEF; ++lead) {
-    if (!IsCp932Lead(static_cast<unsigned char>(lead))) continue;
+    if (!IsSjisLead(static_cast<unsigned char>(lead))) continue;
     for (int trail = 0x40; trail <= 0xFC; ++trail) {
       if (trail == 0x7F) continue;
       all.push_back(static_cast<char>(lead));
@@ -68,7 +68,7 @@ TEST(CharsetConvert, PreferredCodesRoundTripThroughUtf8) {
   // Every assigned double-byte code that cp932 itself encodes its character to.
   std::string all;
   for (int lead = 0x81; lead <= 0xFC; ++lead) {
-    if (!IsCp932Lead(static_cast<unsigned char>(lead))) continue;
+    if (!IsSjisLead(static_cast<unsigned char>(lead))) continue;
     for (int trail = 0x40; trail <= 0xFC; ++trail) {
       if (trail == 0x7F) continue;
       uint16_t u = Cp932DoubleUnicode(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));

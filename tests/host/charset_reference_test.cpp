@@ -59,7 +59,7 @@ TEST(CharsetReference, EveryDoubleByteCodeToUtf8) {
   if (!HaveIconv("CP932", "UTF-8")) GTEST_SKIP() << "no CP932 in iconv";
   int compared = 0;
   for (int lead = 0x81; lead <= 0xFC; ++lead) {
-    if (!IsCp932Lead(static_cast<unsigned char>(lead))) continue;
+    if (!IsSjisLead(static_cast<unsigned char>(lead))) continue;
     for (int trail = 0x40; trail <= 0xFC; ++trail) {
       if (trail == 0x7F) continue;
       std::string code{static_cast<char>(lead), static_cast<char>(trail)};
@@ -106,7 +106,7 @@ TEST(CharsetReference, JisX0208AndNecRowsToEuc) {
   if (!HaveIconv("CP932", "EUC-JP-MS")) GTEST_SKIP() << "no EUC-JP-MS in iconv";
   int compared = 0;
   for (int lead = 0x81; lead <= 0xEA; ++lead) {
-    if (!IsCp932Lead(static_cast<unsigned char>(lead))) continue;
+    if (!IsSjisLead(static_cast<unsigned char>(lead))) continue;
     for (int trail = 0x40; trail <= 0xFC; ++trail) {
       if (trail == 0x7F) continue;
       uint16_t u = Cp932DoubleUnicode(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));

@@ -7,17 +7,9 @@
 #include "assist/member_list.h"
 #include "assist/member_lookup.h"
 #include "assist/program_index.h"
+#include "program_text_support.h"
 
 namespace {
-
-std::string Crlf(const char* s) {
-  std::string out;
-  for (; *s; ++s) {
-    if (*s == '\n') out += '\r';
-    out += *s;
-  }
-  return out;
-}
 
 const char kShapes[] = R"(' Shapes of a drawing program
 TypeDef PPoint = *Point

@@ -7,17 +7,9 @@
 #include "assist/parameter_hint.h"
 #include "assist/program_index.h"
 #include "assist/statement_syntax.h"
+#include "program_text_support.h"
 
 namespace {
-
-std::string Crlf(const char* s) {
-  std::string out;
-  for (; *s; ++s) {
-    if (*s == '\n') out += '\r';
-    out += *s;
-  }
-  return out;
-}
 
 const char kProgram[] = R"(Declare Function MessageBox Lib "user32" Alias "MessageBoxA" (hWnd As DWORD, _
     lpText As String, ' the text
@@ -150,6 +142,27 @@ TEST(ParameterHint, ProgramSubShowsItsParametersUntilTheCallCloses) {
   HintDecision d = UpdateHint(t.base.data(), static_cast<int>(t.base.size()), static_cast<int>(t.at) - 3,
                               4, t.state, nullptr, nullptr);
   EXPECT_EQ(d.action, HintDecision::kClose);
+}
+
+TEST(ParameterHint, TheEditorsCommentStateDecidesForTheLineStart) {
+  const std::string text = Crlf("/* open\nMsgBox ");
+  const int lineStart = static_cast<int>(text.find("MsgBox"));
+  const int n = static_cast<int>(text.size());
+  HintState none;
+  int asked = -1;
+  BlockCommentQuery inComment([&asked](int at) {
+    asked = at;
+    return true;
+  });
+  EXPECT_EQ(UpdateHint(text.data(), n, n, 1, none, inComment, nullptr).action, HintDecision::kNothing);
+  EXPECT_EQ(asked, lineStart);
+  // The answer is taken as it is: the text before the line is not scanned.
+  BlockCommentQuery outside([](int) { return false; });
+  HintDecision d = UpdateHint(text.data(), n, n, 1, none, outside, nullptr);
+  EXPECT_EQ(d.action, HintDecision::kShow);
+  EXPECT_EQ(d.name, "MsgBox");
+  // Without an answer the scan finds the open comment.
+  EXPECT_EQ(UpdateHint(text.data(), n, n, 1, none, nullptr, nullptr).action, HintDecision::kNothing);
 }
 
 TEST(ParameterHint, CallsInStringsAndCommentsShowNothing) {

@@ -104,6 +104,20 @@ TEST_F(AssistHint, NoHintInCommentsAndStrings) {
   EXPECT_EQ(HintTextForTest(), "");
 }
 
+TEST_F(AssistHint, NoHintOnALineInsideABlockCommentOfEarlierLines) {
+  const int open = Open("Sub Main()\r\n/* notes\r\n");
+  Type(open, "MsgBox ");
+  EXPECT_EQ(HintTextForTest(), "");
+  Type(open, "*/\r");
+  Type(open, "MsgBox ");
+  EXPECT_EQ(HintTextForTest(), kMsgBox);
+  SendMessageA(Editor(open), WM_CHAR, 27, 0);
+  // A comment closed on an earlier line, and "/*" inside a string, open nothing.
+  const int closed = Open("/* a\r\n b */\r\ns = \"/*\"\r\n");
+  Type(closed, "MsgBox ");
+  EXPECT_EQ(HintTextForTest(), kMsgBox);
+}
+
 TEST_F(AssistHint, MovingAboveTheHintLineClosesIt) {
   const int slot = Open("a = 1\r\n");
   Type(slot, "MsgBox ");
