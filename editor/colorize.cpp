@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 #include "assist/html_tags.h"
 #include "editor/render_cache.h"
@@ -105,10 +106,6 @@ bool IsKeyword(const unsigned char* p, int n, bool source) {
 }
 
 }  // namespace
-
-bool IsSourceKeyword(std::string_view word) {
-  return kKeywords.Contains(reinterpret_cast<const unsigned char*>(word.data()), static_cast<int>(word.size()));
-}
 
 void ColorRange(const char* text, int n, uint8_t* classes, int kind) {
   if (n <= 0) return;

@@ -3,7 +3,6 @@
 // names) and quoted strings. Comments are not classes; they are found while
 // painting (comment_state.h).
 #include <cstdint>
-#include <string_view>
 
 #include "editor/text_document.h"
 
@@ -16,6 +15,3 @@ void RecolorLines(TextDocument& doc, int firstLine, int lastLine);
 // Classes of whole lines of contiguous text: n bytes starting at a line start
 // (the string flag starts cleared and is cleared at every CR LF).
 void ColorRange(const char* text, int n, uint8_t* classes, int kind);
-
-// Statement keyword of Source documents, compared without regard to case.
-bool IsSourceKeyword(std::string_view word);

@@ -10,10 +10,6 @@ namespace {
 constexpr int kChunk = 1 << 16;
 constexpr int kLookahead = 4;
 
-bool SameShape(const TextLayout& a, const TextLayout& b) {
-  return a.tabSize == b.tabSize && a.rightTurn == b.rightTurn && a.maxOneLineTextLength == b.maxOneLineTextLength;
-}
-
 // Bytes that can change the state or end a line; all others are skipped fast
 // when rows are lines.
 struct SpecialBytes {

@@ -7,11 +7,9 @@
 
 #include "editor/editing.h"
 #include "platform/sjis.h"
+#include "resources/ids.h"
 
 namespace {
-
-constexpr int kLower = 40168, kUpper = 40169, kHalfWidth = 40170, kHiragana = 40173;
-constexpr int kTabsToSpaces = 40174, kSpacesToTabs = 40175, kQuoteWrap = 40182, kWrap = 40183;
 
 // The next byte c in [p, end) that is a character of its own (not the second
 // byte of a double-byte character), or end. p starts a character.
@@ -151,7 +149,7 @@ bool ConvertSelection(DocumentSlot& slot, int id, LocaleMapFn localeMap) {
   TextDocument& doc = *slot.text;
   int s, e;
   doc.SelectionBytes(s, e);
-  if (id == kWrap || id == kQuoteWrap) {
+  if (id == ID_CONV_WRAP || id == ID_CONV_QUOTEWRAP) {
     s = doc.LineStartOf(s);
     e = doc.LineEnd(doc.LineOfByte(e));
     doc.SetSelection(e, s, false);
@@ -160,24 +158,25 @@ bool ConvertSelection(DocumentSlot& slot, int id, LocaleMapFn localeMap) {
   const TextLayout& layout = doc.Layout();
   std::string result;
   switch (id) {
-    case kLower:
-    case kUpper:
-      result = AsciiCase(work, id == kUpper);
+    case ID_CONV_LOWER:
+    case ID_CONV_UPPER:
+      result = AsciiCase(work, id == ID_CONV_UPPER);
       break;
-    case kTabsToSpaces:
+    case ID_CONV_TAB2SPACE:
       result = TabsToSpaces(work, layout.tabSize);
       break;
-    case kSpacesToTabs:
+    case ID_CONV_SPACE2TAB:
       result = SpacesToTabs(work, layout.tabSize);
       break;
-    case kWrap:
+    case ID_CONV_WRAP:
       result = WrapLines(work, layout.tabSize, layout.maxOneLineTextLength - 2, false);
       break;
-    case kQuoteWrap:
+    case ID_CONV_QUOTEWRAP:
       result = WrapLines(work, layout.tabSize, layout.maxOneLineTextLength - 4, true);
       break;
     default:
-      if (id < kHalfWidth || id > kHiragana || !localeMap || !localeMap(id, work, result)) return false;
+      if (id < ID_CONV_HALFWIDTH || id > ID_CONV_HIRAGANA || !localeMap || !localeMap(id, work, result))
+        return false;
       break;
   }
   if (result == work) return false;

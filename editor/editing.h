@@ -10,8 +10,9 @@
 
 // Commits a pending indent, records the undo entry, replaces the selection.
 void EditSelection(DocumentSlot& slot, std::string_view text, bool paste, bool scroll);
-// Records or merges an undo entry (the redo history is dropped first).
-void PushUndo(UndoRing& ring, int kind, std::string inserted, std::string removed, int newStart, int newEnd,
+// Records or merges an undo entry on the slot's ring (the redo history is
+// dropped first); the menu states follow when undo or redo changes availability.
+void PushUndo(DocumentSlot& slot, int kind, std::string inserted, std::string removed, int newStart, int newEnd,
               int oldStart, int oldEnd);
 bool IsBreakChar(unsigned char c);
 // Undo is possible when the slot before index holds a step; redo when the slot at index does.

@@ -61,9 +61,7 @@ void AutoScrollStep(HWND editor) {
   POINT p{};
   GetCursorPos(&p);
   ScreenToClient(editor, &p);
-  const ViewMetrics m = MetricsOf(editor, doc);
-  const ViewPos pos =
-      doc.SnapView(ColumnAtX(m, p.x, ScrollPos(editor, SB_HORZ)), RowAtY(m, p.y, ScrollPos(editor, SB_VERT)));
+  const ViewPos pos = PositionAt(editor, doc, p.x, p.y);
   doc.caretCol = pos.col;
   doc.caretRow = pos.row;
   EditorView& view = *ViewOf(doc);

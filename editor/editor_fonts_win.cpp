@@ -20,20 +20,20 @@ int WidthOfA(HDC dc, HFONT font, int* height) {
 void RebuildEditorFonts(HWND window) {
   DeleteEditorFonts();
   LOGFONTA lf = g_app.settings.EditorFont;
-  g_editorFonts.font = CreateFontIndirectA(&lf);
+  g_app.editorFonts.font = CreateFontIndirectA(&lf);
   lf.lfUnderline = TRUE;
-  g_editorFonts.underlined = CreateFontIndirectA(&lf);
+  g_app.editorFonts.underlined = CreateFontIndirectA(&lf);
   HDC dc = GetDC(window);
   if (dc) {
-    if (g_editorFonts.font) {
+    if (g_app.editorFonts.font) {
       int cy = 0;
-      int cx = WidthOfA(dc, g_editorFonts.font, &cy);
-      if (cx > 0) g_editorFonts.cx = cx;
-      if (cy > 0) g_editorFonts.cy = cy;
+      int cx = WidthOfA(dc, g_app.editorFonts.font, &cy);
+      if (cx > 0) g_app.editorFonts.cx = cx;
+      if (cy > 0) g_app.editorFonts.cy = cy;
     }
     if (g_app.fonts.CodeBoldFont) {
       int w = WidthOfA(dc, g_app.fonts.CodeBoldFont, nullptr);
-      if (w > 0) g_editorFonts.codeBoldCharWidth = w;
+      if (w > 0) g_app.editorFonts.codeBoldCharWidth = w;
     }
     ReleaseDC(window, dc);
   }
@@ -41,7 +41,7 @@ void RebuildEditorFonts(HWND window) {
 }
 
 void DeleteEditorFonts() {
-  if (g_editorFonts.font) DeleteObject(g_editorFonts.font);
-  if (g_editorFonts.underlined) DeleteObject(g_editorFonts.underlined);
-  g_editorFonts.font = g_editorFonts.underlined = nullptr;
+  if (g_app.editorFonts.font) DeleteObject(g_app.editorFonts.font);
+  if (g_app.editorFonts.underlined) DeleteObject(g_app.editorFonts.underlined);
+  g_app.editorFonts.font = g_app.editorFonts.underlined = nullptr;
 }

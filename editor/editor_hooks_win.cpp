@@ -13,7 +13,7 @@ TextLayout CurrentTextLayout() {
   layout.rightTurn = s.IsRightTurn != 0;
   layout.maxOneLineTextLength = s.MaxOneLineTextLength;
   layout.showLineNumber = s.IsShowLineNumber != 0;
-  layout.codeBoldCharWidth = g_editorFonts.codeBoldCharWidth;
+  layout.codeBoldCharWidth = g_app.editorFonts.codeBoldCharWidth;
   return layout;
 }
 
@@ -26,7 +26,6 @@ void AttachEditor(int slot) {
   doc.recolor = RecolorLines;
   doc.SetLayout(CurrentTextLayout());  // also the gutter
   view->ruler = CreateRuler(s.window, slot);
-  doc.ruler = view->ruler;
   ColorizeDocument(doc);
   RefreshScrollRanges(doc);
 }
@@ -40,7 +39,6 @@ void DetachEditor(int slot) {
   if (doc.editor) DestroyWindow(doc.editor);
   doc.editor = nullptr;
   if (view) DestroyRuler(view->ruler);
-  doc.ruler = nullptr;
   doc.view = nullptr;
   doc.recolor = nullptr;
   delete view;
@@ -66,7 +64,7 @@ void RelayoutAllTextDocuments() {
     if (view->hasCaret) {
       // The caret's height follows the font.
       DestroyCaret();
-      CreateCaret(view->hwnd, nullptr, 1, g_editorFonts.cy);
+      CreateCaret(view->hwnd, nullptr, 1, g_app.editorFonts.cy);
       view->caretHiddenLeft = false;
       ShowCaret(view->hwnd);
     }

@@ -13,8 +13,8 @@ namespace {
 void PlaceCompositionWindow(HWND editor, const TextDocument& doc, HIMC imc) {
   COMPOSITIONFORM form{};
   form.dwStyle = CFS_POINT;
-  form.ptCurrentPos.x = doc.gutterWidth + g_editorFonts.cx * (doc.caretCol - ScrollPos(editor, SB_HORZ));
-  form.ptCurrentPos.y = g_editorFonts.cy * (doc.caretRow - ScrollPos(editor, SB_VERT));
+  form.ptCurrentPos.x = doc.gutterWidth + g_app.editorFonts.cx * (doc.caretCol - ScrollPos(editor, SB_HORZ));
+  form.ptCurrentPos.y = g_app.editorFonts.cy * (doc.caretRow - ScrollPos(editor, SB_VERT));
   ImmSetCompositionWindow(imc, &form);
 }
 

@@ -8,11 +8,6 @@
 
 namespace {
 
-ViewPos PositionAt(HWND editor, const TextDocument& doc, int x, int y) {
-  const ViewMetrics m = MetricsOf(editor, doc);
-  return doc.SnapView(ColumnAtX(m, x, ScrollPos(editor, SB_HORZ)), RowAtY(m, y, ScrollPos(editor, SB_VERT)));
-}
-
 bool InMargin(const TextDocument& doc, int x) { return x >= 0 && x < doc.gutterWidth; }
 
 void SetCaret(TextDocument& doc, ViewPos p) {
@@ -49,12 +44,13 @@ void TrackLink(HWND editor, TextDocument& doc, int x, int y, bool ctrl) {
   ViewOf(doc)->Repaint();
 }
 
-}  // namespace
-
+// The margin's cursor (a shared resource: loading it again returns the same handle).
 HCURSOR MarginCursor() {
-  static HCURSOR cursor = g_app.resLib ? LoadCursorA(g_app.resLib, MAKEINTRESOURCEA(IDC_MARGIN)) : nullptr;
+  HCURSOR cursor = g_app.resLib ? LoadCursorA(g_app.resLib, MAKEINTRESOURCEA(IDC_MARGIN)) : nullptr;
   return cursor ? cursor : LoadCursor(nullptr, IDC_ARROW);
 }
+
+}  // namespace
 
 void OnLButtonDown(HWND editor, int x, int y, WPARAM keys) {
   DocumentSlot* slot = SlotOfEditor(editor);
@@ -135,8 +131,7 @@ void OnLButtonDblClk(HWND editor, int x, int) {
   }
   int start, end;
   doc.WordAt(ViewPos{doc.caretCol, doc.caretRow}, start, end);
-  SetCaret(doc, doc.ViewFromByte(start));
-  SetAnchor(doc, doc.ViewFromByte(end));
+  doc.PlaceSelection(start, end);
   EditorView& view = *ViewOf(doc);
   view.RefreshCommandStates();
   view.UpdateCaret(false);

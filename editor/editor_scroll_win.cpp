@@ -49,22 +49,30 @@ int RequestedDelta(HWND editor, int bar, int code, int page) {
   }
 }
 
-}  // namespace
-
-void UpdateScrollRanges(TextDocument& doc, int widest, int lastRow) {
-  EditorView* view = ViewOf(doc);
-  if (!view) return;
-  const ViewMetrics m = MetricsOf(view->hwnd, doc);
-  SetRange(view->hwnd, SB_VERT, VerticalRange(m, lastRow), view->lastV);
-  SetRange(view->hwnd, SB_HORZ, HorizontalRange(m, widest), view->lastH);
-  RepaintRuler(doc);
+// A scroll-bar message of either bar: its move, limited to what the window allows.
+void OnScrollBar(HWND editor, int bar, int code) {
+  DocumentSlot* s = SlotOfEditor(editor);
+  if (!s) return;
+  TextDocument& doc = *s->text;
+  const ViewMetrics m = MetricsOf(editor, doc);
+  const bool vertical = bar == SB_VERT;
+  const int page = vertical ? VerticalRange(m, 0).page : HorizontalRange(m, 0).page;
+  const int delta = RequestedDelta(editor, bar, code, page);
+  const int pos = ScrollPos(editor, bar), max = ScrollMax(editor, bar);
+  ScrollBy(editor, doc, bar,
+           vertical ? LimitVerticalDelta(m, pos, max, delta) : LimitHorizontalDelta(m, pos, max, delta));
 }
+
+}  // namespace
 
 void RefreshScrollRanges(TextDocument& doc) {
   EditorView* view = ViewOf(doc);
   if (!view) return;
   const int widest = doc.Layout().rightTurn ? 0 : view->caches.widths.Widest(doc);
-  UpdateScrollRanges(doc, widest, doc.RowCount() - 1);
+  const ViewMetrics m = MetricsOf(view->hwnd, doc);
+  SetRange(view->hwnd, SB_VERT, VerticalRange(m, doc.RowCount() - 1), view->lastV);
+  SetRange(view->hwnd, SB_HORZ, HorizontalRange(m, widest), view->lastH);
+  RepaintRuler(doc);
 }
 
 bool SetScrollPosition(HWND editor, int bar, int pos) {
@@ -77,27 +85,8 @@ bool SetScrollPosition(HWND editor, int bar, int pos) {
   return ScrollPos(editor, bar) != before;
 }
 
-void OnVScroll(HWND editor, int code) {
-  DocumentSlot* s = SlotOfEditor(editor);
-  if (!s) return;
-  TextDocument& doc = *s->text;
-  const ViewMetrics m = MetricsOf(editor, doc);
-  const int page = VerticalRange(m, 0).page;
-  const int delta = RequestedDelta(editor, SB_VERT, code, page);
-  ScrollBy(editor, doc, SB_VERT,
-           LimitVerticalDelta(m, ScrollPos(editor, SB_VERT), ScrollMax(editor, SB_VERT), delta));
-}
-
-void OnHScroll(HWND editor, int code) {
-  DocumentSlot* s = SlotOfEditor(editor);
-  if (!s) return;
-  TextDocument& doc = *s->text;
-  const ViewMetrics m = MetricsOf(editor, doc);
-  const int page = HorizontalRange(m, 0).page;
-  const int delta = RequestedDelta(editor, SB_HORZ, code, page);
-  ScrollBy(editor, doc, SB_HORZ,
-           LimitHorizontalDelta(m, ScrollPos(editor, SB_HORZ), ScrollMax(editor, SB_HORZ), delta));
-}
+void OnVScroll(HWND editor, int code) { OnScrollBar(editor, SB_VERT, code); }
+void OnHScroll(HWND editor, int code) { OnScrollBar(editor, SB_HORZ, code); }
 
 void OnMouseWheel(HWND editor, int delta) {
   DocumentSlot* s = SlotOfEditor(editor);
@@ -107,5 +96,6 @@ void OnMouseWheel(HWND editor, int delta) {
   if (rows == 0) return;
   TextDocument& doc = *s->text;
   const ViewMetrics m = MetricsOf(editor, doc);
-  ScrollBy(editor, doc, SB_VERT, LimitVerticalDelta(m, ScrollPos(editor, SB_VERT), ScrollMax(editor, SB_VERT), rows));
+  ScrollBy(editor, doc, SB_VERT,
+           LimitVerticalDelta(m, ScrollPos(editor, SB_VERT), ScrollMax(editor, SB_VERT), rows));
 }

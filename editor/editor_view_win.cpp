@@ -8,7 +8,6 @@
 #include "shell/doc_windows_win.h"
 #include "shell/rebar_win.h"
 
-EditorFonts g_editorFonts;
 
 DocumentSlot* SlotOfEditor(HWND editor) {
   if (!editor) return nullptr;
@@ -28,8 +27,8 @@ ViewMetrics MetricsOf(HWND editor, const TextDocument& doc) {
   m.clientWidth = rc.right;
   m.clientHeight = rc.bottom;
   m.gutter = doc.gutterWidth;
-  m.cx = g_editorFonts.cx;
-  m.cy = g_editorFonts.cy;
+  m.cx = g_app.editorFonts.cx;
+  m.cy = g_app.editorFonts.cy;
   return m;
 }
 
@@ -38,6 +37,11 @@ int ScrollPos(HWND editor, int bar) {
   si.cbSize = sizeof si;
   si.fMask = SIF_POS;
   return GetScrollInfo(editor, bar, &si) ? si.nPos : 0;
+}
+
+ViewPos PositionAt(HWND editor, const TextDocument& doc, int x, int y) {
+  const ViewMetrics m = MetricsOf(editor, doc);
+  return doc.SnapView(ColumnAtX(m, x, ScrollPos(editor, SB_HORZ)), RowAtY(m, y, ScrollPos(editor, SB_VERT)));
 }
 
 int EditorView::EnsureCaretVisible(bool minimalHorizontal, bool centreVertical) {
@@ -76,7 +80,7 @@ void EditorView::UpdateCaret(bool afterEdit) {
       ShowCaret(hwnd);
       caretHiddenLeft = false;
     }
-    SetCaretPos(doc.gutterWidth + g_editorFonts.cx * relCol, g_editorFonts.cy * relRow);
+    SetCaretPos(doc.gutterWidth + g_app.editorFonts.cx * relCol, g_app.editorFonts.cy * relRow);
   }
   RefreshStatusBar();
   SetWebSearchBoxText(CaretWordText(doc, afterEdit));

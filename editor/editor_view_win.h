@@ -11,14 +11,6 @@
 #include "shell/document_table.h"
 
 // Editor fonts and cell metrics, rebuilt with RebuildEditorFonts.
-struct EditorFonts {
-  HFONT font = nullptr;
-  HFONT underlined = nullptr;  // the Ctrl-hover link
-  int cx = 8;                  // width of "A" in the editor font
-  int cy = 16;                 // its height
-  int codeBoldCharWidth = 8;   // width of "A" in CodeBoldFont (margin width)
-};
-extern EditorFonts g_editorFonts;
 
 struct Ruler;
 
@@ -47,9 +39,10 @@ DocumentSlot* SlotOfEditor(HWND editor);
 EditorView* ViewOf(const TextDocument& doc);
 ViewMetrics MetricsOf(HWND editor, const TextDocument& doc);
 int ScrollPos(HWND editor, int bar);
+// The position under a client point, snapped (the point may lie outside the window).
+ViewPos PositionAt(HWND editor, const TextDocument& doc, int x, int y);
 
 // ---- scrolling (editor_scroll_win.cpp)
-void UpdateScrollRanges(TextDocument& doc, int widest, int lastRow);
 // The ranges for the document as it is now (widest line from the caches).
 void RefreshScrollRanges(TextDocument& doc);
 // Sets a scroll position; true when it changed.
@@ -78,7 +71,6 @@ void OnLButtonUp(HWND editor, int x, int y);
 void OnLButtonDblClk(HWND editor, int x, int y);
 void OnRButtonUp(HWND editor, int x, int y);
 bool OnSetCursor(HWND editor);
-HCURSOR MarginCursor();
 
 // ---- drag auto-scroll (editor_autoscroll_win.cpp)
 void StartAutoScroll(TextDocument& doc);

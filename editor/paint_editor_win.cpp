@@ -30,13 +30,13 @@ void DrawPicture(HDC target, HDC reference, int width, int height) {
 }
 
 void DrawRuns(HDC dc, const PaintFrame& frame, int gutter) {
-  const int cx = g_editorFonts.cx, cy = g_editorFonts.cy;
+  const int cx = g_app.editorFonts.cx, cy = g_app.editorFonts.cy;
   std::vector<INT> advances;
-  HGDIOBJ oldFont = SelectObject(dc, g_editorFonts.font);
+  HGDIOBJ oldFont = SelectObject(dc, g_app.editorFonts.font);
   for (const PaintRun& run : frame.runs) {
     // Every byte is exactly one cell wide: a double-byte character takes two.
     if (advances.size() < static_cast<size_t>(run.length)) advances.resize(static_cast<size_t>(run.length), cx);
-    SelectObject(dc, run.underline ? g_editorFonts.underlined : g_editorFonts.font);
+    SelectObject(dc, run.underline ? g_app.editorFonts.underlined : g_app.editorFonts.font);
     SetTextColor(dc, run.fg);
     const int x = gutter + run.col * cx, y = run.row * cy;
     RECT cells{x, y, x + run.length * cx, y + cy};
@@ -61,7 +61,7 @@ void DrawMargin(HDC dc, const TextDocument& doc, const PaintFrame& frame, int he
   SetTextColor(dc, kMarginInk);
   SetBkColor(dc, kMarginBack);
   SetBkMode(dc, OPAQUE);
-  const int cy = g_editorFonts.cy;
+  const int cy = g_app.editorFonts.cy;
   for (int r = 0; r < frame.numberedRows; ++r) {
     const std::string label = MarginLabel(frame.firstNumber + r, doc.gutterDigits);
     TextOutA(dc, 3, r * cy + (cy - tm.tmHeight) / 2, label.data(), static_cast<int>(label.size()));

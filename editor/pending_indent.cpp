@@ -26,11 +26,7 @@ void Forget(DocumentSlot& slot) {
 void RemoveUnrecorded(TextDocument& doc, int start, int len) {
   const int caret = AfterRemoval(doc.CaretByte(), start, len);
   const int anchor = AfterRemoval(doc.AnchorByte(), start, len);
-  const ViewPos from = doc.ViewFromByte(start), to = doc.ViewFromByte(start + len);
-  doc.caretCol = from.col;
-  doc.caretRow = from.row;
-  doc.anchorCol = to.col;
-  doc.anchorRow = to.row;
+  doc.PlaceSelection(start, start + len);
   doc.ReplaceSelection("", false);
   doc.SetSelection(caret, anchor, false);
 }
@@ -62,12 +58,9 @@ void PendingIndentBegin(DocumentSlot& slot, int tabs) {
 void PendingIndentCommit(DocumentSlot& slot) {
   if (!slot.pendingIndent) return;
   const int start = PendingIndentStart(slot);
-  if (start >= 0 && slot.undo) {
+  if (start >= 0) {
     const int len = static_cast<int>(slot.pendingIndent->size());
-    const bool couldUndo = CanUndo(*slot.undo), couldRedo = CanRedo(*slot.undo);
-    PushUndo(*slot.undo, 1, *slot.pendingIndent, std::string(), start, start + len, start, start);
-    if (slot.text->view && (couldUndo != CanUndo(*slot.undo) || couldRedo != CanRedo(*slot.undo)))
-      slot.text->view->RefreshCommandStates();
+    PushUndo(slot, 1, *slot.pendingIndent, std::string(), start, start + len, start, start);
   }
   Forget(slot);
 }

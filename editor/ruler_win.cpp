@@ -71,7 +71,7 @@ void PaintRuler(Ruler& r, HDC dc) {
   SetTextColor(r.memory, kInk);
   SetBkColor(r.memory, kBack);
   SetBkMode(r.memory, OPAQUE);
-  const int cx = g_editorFonts.cx > 0 ? g_editorFonts.cx : 8;
+  const int cx = g_app.editorFonts.cx > 0 ? g_app.editorFonts.cx : 8;
   int n = doc.editor ? ScrollPos(doc.editor, SB_HORZ) : 0;
   for (int x = doc.gutterWidth; x < width; x += cx, ++n) {
     const int top = n % 10 == 0 ? 0 : n % 5 == 0 ? 5 : 7;

@@ -13,7 +13,6 @@ class SplitBuffer {
 
  public:
   int Length() const { return length_; }
-  int GapPosition() const { return part1_; }
 
   // Element i, 0 <= i < Length().
   T operator[](int i) const { return i < part1_ ? data_[i] : data_[i + gap_]; }

@@ -16,17 +16,6 @@ TextLayout Sanitized(TextLayout lay) {
   return lay;
 }
 
-bool SameShape(const TextLayout& a, const TextLayout& b) {
-  return a.tabSize == b.tabSize && a.rightTurn == b.rightTurn &&
-         a.maxOneLineTextLength == b.maxOneLineTextLength;
-}
-
-// The text never holds NUL: the loader stores blanks instead, and so do we.
-void BlankNuls(char* p, int n) {
-  char* end = p + n;
-  while ((p = static_cast<char*>(std::memchr(p, 0, end - p))) != nullptr) *p++ = ' ';
-}
-
 // Line starts and first rows of every line of contiguous text.
 template <typename Bytes>
 void ScanAll(const Bytes& b, int length, const TextLayout& lay, std::vector<int>& starts,
@@ -48,11 +37,17 @@ void ScanAll(const Bytes& b, int length, const TextLayout& lay, std::vector<int>
 
 }  // namespace
 
+void BlankNuls(std::string& text) {
+  char* p = text.data();
+  char* const end = p + text.size();
+  while ((p = static_cast<char*>(std::memchr(p, 0, static_cast<size_t>(end - p)))) != nullptr) *p++ = ' ';
+}
+
 TextDocument::TextDocument(std::string text, int kind_, const TextLayout& layout)
     : kind(kind_), impl_(std::make_unique<Impl>()), layout_(Sanitized(layout)) {
   if (text.size() > static_cast<size_t>(kMaxLength)) text.resize(kMaxLength);
   int n = static_cast<int>(text.size());
-  BlankNuls(text.data(), n);
+  BlankNuls(text);
   impl_->text.Assign(text.data(), n, n / 16 + 256);
   impl_->classes.AssignFill(kColorDefault, n, n / 16 + 256);
   std::vector<int> starts, rowStarts;
@@ -136,16 +131,11 @@ int TextDocument::RowCount() const { return impl_->rows.Start(impl_->rows.Partit
 void TextDocument::SetLayout(const TextLayout& layout) {
   TextLayout next = Sanitized(layout);
   if (!SameShape(next, layout_)) {
-    int caretByte = CaretByte();
-    int anchorByte = AnchorByte();
+    const int caretByte = CaretByte();
+    const int anchorByte = AnchorByte();
     layout_ = next;
     RebuildRows();
-    ViewPos c = ViewFromByte(caretByte);
-    ViewPos a = ViewFromByte(anchorByte);
-    caretCol = c.col;
-    caretRow = c.row;
-    anchorCol = a.col;
-    anchorRow = a.row;
+    PlaceSelection(caretByte, anchorByte);
     wantedCol = -1;
   } else {
     layout_ = next;
@@ -187,7 +177,7 @@ bool TextDocument::ReplaceRange(int s, int e, std::string_view str) {
   std::string copy;
   if (!str.empty() && (m.text.Owns(str.data()) || str.find('\0') != std::string_view::npos)) {
     copy.assign(str);
-    BlankNuls(copy.data(), static_cast<int>(copy.size()));
+    BlankNuls(copy);
     str = copy;
   }
   const int len = static_cast<int>(str.size());
@@ -322,13 +312,17 @@ void TextDocument::ReplaceSelection(std::string_view text, bool scroll) {
   modified = 1;
 }
 
-void TextDocument::SetSelection(int caretByte, int anchorByte, bool centre) {
-  ViewPos c = ViewFromByte(caretByte);
-  ViewPos a = anchorByte == caretByte ? c : ViewFromByte(anchorByte);
+void TextDocument::PlaceSelection(int caretByte, int anchorByte) {
+  const ViewPos c = ViewFromByte(caretByte);
+  const ViewPos a = anchorByte == caretByte ? c : ViewFromByte(anchorByte);
   caretCol = c.col;
   caretRow = c.row;
   anchorCol = a.col;
   anchorRow = a.row;
+}
+
+void TextDocument::SetSelection(int caretByte, int anchorByte, bool centre) {
+  PlaceSelection(caretByte, anchorByte);
   if (view) {
     if (view->EnsureCaretVisible(false, centre) == 0) view->Repaint();
     view->UpdateCaret(false);

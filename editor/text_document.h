@@ -37,6 +37,12 @@ struct TextLayout {
   int codeBoldCharWidth = 8;     // width of "A" in the line-number font
 };
 
+// True when both layouts place every byte on the same row and column.
+inline bool SameShape(const TextLayout& a, const TextLayout& b) {
+  return a.tabSize == b.tabSize && a.rightTurn == b.rightTurn &&
+         a.maxOneLineTextLength == b.maxOneLineTextLength;
+}
+
 // Window-facing steps of an edit, filled in by the editor window.
 class TextDocumentView {
  public:
@@ -48,6 +54,9 @@ class TextDocumentView {
   virtual void RefreshCommandStates() = 0;
 };
 
+// The text never holds NUL: the loader stores blanks instead, and so does an edit.
+void BlankNuls(std::string& text);
+
 class TextDocument;
 // Recolours whole lines [firstLine, lastLine] after an edit; set by the colouring code.
 using RecolorFn = void (*)(TextDocument& doc, int firstLine, int lastLine);
@@ -58,7 +67,7 @@ class TextDocument {
   // loader refuses larger files, the constructor keeps only this many bytes.
   static constexpr int kMaxLength = 0x3FFFFFFF;
 
-  // text: Shift-JIS, CR LF line ends, no NUL bytes (the loader guarantees it).
+  // text: Shift-JIS with CR LF line ends; NUL bytes are stored as blanks.
   explicit TextDocument(std::string text = std::string(), int kind = 2,
                         const TextLayout& layout = TextLayout());
   TextDocument(const TextDocument&) = delete;
@@ -68,8 +77,6 @@ class TextDocument {
   // ---- fields of the record
   int kind;                      // DocumentKind: Source, Text or Html
   HWND editor = nullptr;         // the TextEditor window
-  void* resultPane = nullptr;    // WebResult strip
-  void* ruler = nullptr;         // Ruler object
   HICON icon = nullptr;
   int linkStart = -1;
   int linkEnd = -1;
@@ -129,6 +136,8 @@ class TextDocument {
   void SelectionBytes(int& start, int& end) const;
   std::string CopySelectionText(int start, int end) const;
   void SetSelection(int caretByte, int anchorByte, bool centre);
+  // Caret and anchor from bytes, without the scrolling and repainting of SetSelection.
+  void PlaceSelection(int caretByte, int anchorByte);
   int LineStartOf(int n) const;
   // At a line end or the end of the text the range is empty (start == end).
   void WordAt(ViewPos pos, int& start, int& end) const;

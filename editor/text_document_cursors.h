@@ -119,7 +119,6 @@ class CheckpointTable {
   LineCheckpoints* For(int lineStart, int lineLength, const CursorTuning& tuning);
   // Any thread may look, for edits (which only the GUI thread makes).
   LineCheckpoints* Find(int lineStart);
-  bool Empty() const { return lines_.empty(); }
   // `ownLineDone`: the line holding the edit was already brought up to date.
   void Edited(const CursorEdit& e, bool ownLineDone);
   void Clear() { lines_.clear(); }

@@ -59,6 +59,14 @@ struct TextDocument::Impl {
     return best;
   }
 
+  // A walk at the start of display row `row` (a row of the text), begun from
+  // the furthest remembered state not past column `col` of that row.
+  LineWalk BeginRow(const TextLayout& lay, int row, int col, bool& remember) const;
+  // Remembers where a walk that began with `remember` set ended.
+  void Finish(const LineWalk& w, bool remember) const {
+    if (remember) memo.Remember(w.lineStart, w.Cursor());
+  }
+
   // New line starts and row counts of the lines an edit of [s, s+len) (d bytes
   // added) touched, in scratchStarts and scratchRows; returns the first old
   // line that kept its text.

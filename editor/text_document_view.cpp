@@ -29,6 +29,14 @@ bool IsNameByte(unsigned char c) { return IsWordChar(c) && c != '.'; }
 
 }  // namespace
 
+LineWalk TextDocument::Impl::BeginRow(const TextLayout& lay, int row, int col, bool& remember) const {
+  const int line = rows.PartitionOf(row);
+  const int want = row - rows.Start(line);
+  LineWalk w = Begin(lay, line, lines.Start(line), ViewTarget{want, col}, remember);
+  w.ToRow(want);
+  return w;
+}
+
 ViewPos TextDocument::ViewFromByte(int n) const {
   const Impl& m = *impl_;
   n = std::clamp(n, 0, m.text.Length());
@@ -42,19 +50,15 @@ ViewPos TextDocument::ViewFromByte(int n) const {
     if (s.lineEnd) return {0, m.rows.Start(line) + w.row + 1};  // n was the LF
     w.Take(s);
   }
-  if (remember) m.memo.Remember(ls, w.Cursor());
+  m.Finish(w, remember);
   return {w.col, m.rows.Start(line) + w.row};
 }
 
 int TextDocument::ByteFromView(int col, int row) const {
   if (row < 0 || row >= RowCount()) return 0;
   const Impl& m = *impl_;
-  const int line = m.rows.PartitionOf(row);
-  const int want = row - m.rows.Start(line);
-  const int ls = m.lines.Start(line);
   bool remember;
-  LineWalk w = m.Begin(layout_, line, ls, ViewTarget{want, col}, remember);
-  w.ToRow(want);
+  LineWalk w = m.BeginRow(layout_, row, col, remember);
   int result = 0;
   for (;;) {
     if (w.col >= col) {
@@ -66,7 +70,7 @@ int TextDocument::ByteFromView(int col, int row) const {
     if (s.lineEnd) break;
     w.Take(s);
   }
-  if (remember) m.memo.Remember(ls, w.Cursor());
+  m.Finish(w, remember);
   return result;
 }
 
@@ -74,50 +78,38 @@ ViewPos TextDocument::SnapView(int col, int row) const {
   col = std::max(col, 0);
   row = std::clamp(row, 0, RowCount() - 1);
   const Impl& m = *impl_;
-  const int line = m.rows.PartitionOf(row);
-  const int want = row - m.rows.Start(line);
-  const int ls = m.lines.Start(line);
   bool remember;
-  LineWalk w = m.Begin(layout_, line, ls, ViewTarget{want, col}, remember);
-  w.ToRow(want);
+  LineWalk w = m.BeginRow(layout_, row, col, remember);
   while (w.col < col && w.p < w.length && !w.WrapDue()) {
     Step s = w.Peek();
     // A TAB or double-byte character that covers col is not entered.
     if (s.lineEnd || w.col + s.cells > col) break;
     w.Take(s);
   }
-  if (remember) m.memo.Remember(ls, w.Cursor());
+  m.Finish(w, remember);
   return {w.col, row};
 }
 
 int TextDocument::RowStart(int row) const {
   row = std::clamp(row, 0, RowCount() - 1);
   const Impl& m = *impl_;
-  const int line = m.rows.PartitionOf(row);
-  const int want = row - m.rows.Start(line);
-  const int ls = m.lines.Start(line);
   bool remember;
-  LineWalk w = m.Begin(layout_, line, ls, ViewTarget{want, 0}, remember);
-  w.ToRow(want);
-  if (remember) m.memo.Remember(ls, w.Cursor());
+  LineWalk w = m.BeginRow(layout_, row, 0, remember);
+  m.Finish(w, remember);
   return w.p;
 }
 
 int TextDocument::RowWidth(int row) const {
   row = std::clamp(row, 0, RowCount() - 1);
   const Impl& m = *impl_;
-  const int line = m.rows.PartitionOf(row);
-  const int want = row - m.rows.Start(line);
-  const int ls = m.lines.Start(line);
   bool remember;
-  LineWalk w = m.Begin(layout_, line, ls, ViewTarget{want, std::numeric_limits<int>::max()}, remember);
-  w.ToRow(want);
+  LineWalk w = m.BeginRow(layout_, row, std::numeric_limits<int>::max(), remember);
   while (w.p < w.length && !w.WrapDue()) {
     Step s = w.Peek();
     if (s.lineEnd) break;
     w.Take(s);
   }
-  if (remember) m.memo.Remember(ls, w.Cursor());
+  m.Finish(w, remember);
   return w.col;
 }
 
@@ -136,7 +128,7 @@ int TextDocument::RowOfByte(int pos) const {
     if (s.lineEnd) break;
     w.Take(s);
   }
-  if (remember) m.memo.Remember(ls, w.Cursor());
+  m.Finish(w, remember);
   return m.rows.Start(line) + w.row;
 }
 

@@ -1,6 +1,7 @@
 // The TextEditor window: one flat switch forwarding each message to its handler.
 #include <windowsx.h>
 
+#include "shell/app.h"
 #include "editor/editing.h"
 #include "editor/editor_view_win.h"
 #include "shell/window_procs.h"
@@ -11,7 +12,7 @@ void OnSetFocus(HWND editor) {
   DocumentSlot* slot = SlotOfEditor(editor);
   if (!slot) return;
   EditorView& view = *ViewOf(*slot->text);
-  CreateCaret(editor, nullptr, 1, g_editorFonts.cy);
+  CreateCaret(editor, nullptr, 1, g_app.editorFonts.cy);
   view.hasCaret = true;
   view.caretHiddenLeft = false;
   view.UpdateCaret(false);

@@ -1,6 +1,6 @@
 #pragma once
-// The walking rules that turn bytes into display cells and rows, shared by the
-// line index and the position conversions of TextDocument.
+// The walking rules that turn bytes into characters, display cells and rows,
+// shared by everything that walks the text of a document.
 #include <cstring>
 
 #include "editor/text_document.h"

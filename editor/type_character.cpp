@@ -136,11 +136,7 @@ void BlockIndent(DocumentSlot& slot, bool outdent) {
   const std::string text = BlockIndentText(block, outdent);
   int newEnd = e;
   if (text != block) {
-    const ViewPos a = doc.ViewFromByte(start), c = doc.ViewFromByte(e);
-    doc.caretCol = c.col;
-    doc.caretRow = c.row;
-    doc.anchorCol = a.col;
-    doc.anchorRow = a.row;
+    doc.PlaceSelection(e, start);
     EditSelection(slot, text, false, false);
     newEnd = start + static_cast<int>(text.size());
   }

@@ -8,7 +8,6 @@
 
 namespace {
 
-bool g_caretSuppressed = false;
 
 void TypeEnterWithCaret(DocumentSlot& slot) {
   TextDocument& doc = *slot.text;
@@ -18,16 +17,16 @@ void TypeEnterWithCaret(DocumentSlot& slot) {
   }
   HWND editor = doc.editor;
   const bool hidden = editor && HideCaret(editor);
-  g_caretSuppressed = true;
+  g_app.editorCaretSuppressed = true;
   const EnterOutcome outcome = TypeEnter(slot, true);
-  g_caretSuppressed = false;
+  g_app.editorCaretSuppressed = false;
   if (hidden) ShowCaret(editor);
   if (outcome == EnterOutcome::kNewlineOnly && doc.view) doc.view->UpdateCaret(true);
 }
 
 }  // namespace
 
-bool EditorCaretSuppressed() { return g_caretSuppressed; }
+bool EditorCaretSuppressed() { return g_app.editorCaretSuppressed; }
 
 void TypeCharacter(DocumentSlot& slot, unsigned char c, bool shift) {
   if (!slot.text) return;

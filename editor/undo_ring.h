@@ -16,6 +16,8 @@ struct UndoEntry {
 
 struct UndoRing {
   static constexpr int kSize = 300;
+  static int Before(int slot) { return (slot + kSize - 1) % kSize; }
+  static int After(int slot) { return (slot + 1) % kSize; }
   int index = 0;  // slot the next edit is written to
   std::array<UndoEntry, kSize> entries{};
 };

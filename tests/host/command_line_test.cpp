@@ -33,3 +33,10 @@ TEST(CommandLine, UncPathsStayAbsolute) {
   EXPECT_EQ(CompleteCommandLinePath("\\\\server\\share\\a.txt", "C:\\w"), "\\\\server\\share\\a.txt");
   EXPECT_EQ(CompleteCommandLinePath("sub\\a.txt", "C:\\w\\"), "C:\\w\\sub\\a.txt");
 }
+
+TEST(CommandLine, TrailBytesAreNeitherSeparatorsNorUncMarks) {
+  // "ソ" ends in the byte 0x5C: the directory does not end in a separator.
+  EXPECT_EQ(CompleteCommandLinePath("a.txt", "C:\\ソ"), "C:\\ソ\\a.txt");
+  // "表" followed by a backslash is no double backslash: the token stays relative.
+  EXPECT_EQ(CompleteCommandLinePath("表\\a.txt", "C:\\w"), "C:\\w\\表\\a.txt");
+}

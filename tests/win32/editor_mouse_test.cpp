@@ -28,7 +28,7 @@ TEST_F(EditorMouse, ClickShiftClickAndDrag) {
   EXPECT_EQ("bcdef\r\nghi", Selected(s));
   // Half a cell rounds to the next boundary.
   POINT p = Cell(s, 2, 0);
-  p.x += g_editorFonts.cx / 2 + 1;
+  p.x += g_app.editorFonts.cx / 2 + 1;
   Mouse(s, WM_LBUTTONDOWN, p, MK_LBUTTON);
   Mouse(s, WM_LBUTTONUP, p);
   EXPECT_EQ((ViewPos{3, 0}), Caret(s));
@@ -38,12 +38,12 @@ TEST_F(EditorMouse, MarginClickSelectsWholeLines) {
   const int s = NewDocument("a\r\nbb\r\nccc");
   ASSERT_GE(s, 0);
   ASSERT_GT(Doc(s).gutterWidth, 2);
-  Mouse(s, WM_LBUTTONDOWN, POINT{2, g_editorFonts.cy + 2}, MK_LBUTTON);
-  Mouse(s, WM_LBUTTONUP, POINT{2, g_editorFonts.cy + 2});
+  Mouse(s, WM_LBUTTONDOWN, POINT{2, g_app.editorFonts.cy + 2}, MK_LBUTTON);
+  Mouse(s, WM_LBUTTONUP, POINT{2, g_app.editorFonts.cy + 2});
   EXPECT_EQ("bb\r\n", Selected(s));
   // The last line has no CR LF: the selection ends with the text.
-  Mouse(s, WM_LBUTTONDOWN, POINT{2, 2 * g_editorFonts.cy + 2}, MK_LBUTTON);
-  Mouse(s, WM_LBUTTONUP, POINT{2, 2 * g_editorFonts.cy + 2});
+  Mouse(s, WM_LBUTTONDOWN, POINT{2, 2 * g_app.editorFonts.cy + 2}, MK_LBUTTON);
+  Mouse(s, WM_LBUTTONUP, POINT{2, 2 * g_app.editorFonts.cy + 2});
   EXPECT_EQ("ccc", Selected(s));
   EXPECT_EQ(Doc(s).Length(), Doc(s).CaretByte());
 }
@@ -93,7 +93,7 @@ TEST_F(EditorMouse, DragBelowTheWindowScrollsUntilRelease) {
   RECT rc;
   GetClientRect(ed, &rc);
   Mouse(s, WM_LBUTTONDOWN, Cell(s, 1, 0), MK_LBUTTON);
-  POINT below{Doc(s).gutterWidth + 10, rc.bottom + 3 * g_editorFonts.cy};
+  POINT below{Doc(s).gutterWidth + 10, rc.bottom + 3 * g_app.editorFonts.cy};
   POINT screen = below;
   ClientToScreen(ed, &screen);
   SetCursorPos(screen.x, screen.y);

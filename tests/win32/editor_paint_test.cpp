@@ -18,8 +18,8 @@ class EditorPaint : public EditorWindow {
   }
   // The middle of a cell, where a space shows only its background.
   POINT Middle(int slot, int col, int row) {
-    return POINT{Doc(slot).gutterWidth + col * g_editorFonts.cx + g_editorFonts.cx / 2,
-                 row * g_editorFonts.cy + g_editorFonts.cy / 2};
+    return POINT{Doc(slot).gutterWidth + col * g_app.editorFonts.cx + g_app.editorFonts.cx / 2,
+                 row * g_app.editorFonts.cy + g_app.editorFonts.cy / 2};
   }
 };
 
@@ -28,19 +28,19 @@ TEST_F(EditorPaint, MarginIsGreyWithNumbers) {
   ASSERT_GE(s, 0);
   Pixels px(Editor(s));
   EXPECT_EQ(0xDCDCDCu, px.At(1, 1));
-  EXPECT_EQ(0xDCDCDCu, px.At(Doc(s).gutterWidth - 1, g_editorFonts.cy * 5));
+  EXPECT_EQ(0xDCDCDCu, px.At(Doc(s).gutterWidth - 1, g_app.editorFonts.cy * 5));
   // Some pixels of row 1 carry the number's ink.
   int ink = 0;
   for (int x = 3; x < Doc(s).gutterWidth; ++x)
-    for (int y = 0; y < g_editorFonts.cy; ++y) ink += px.At(x, y) != 0xDCDCDCu;
+    for (int y = 0; y < g_app.editorFonts.cy; ++y) ink += px.At(x, y) != 0xDCDCDCu;
   EXPECT_GT(ink, 3);
   // Without numbers the margin is 10 empty pixels.
   g_app.settings.IsShowLineNumber = 0;
   RelayoutAllTextDocuments();
   EXPECT_EQ(10, Doc(s).gutterWidth);
   Pixels plain(Editor(s));
-  for (int y = 0; y < g_editorFonts.cy * 2; ++y) ASSERT_EQ(0xDCDCDCu, plain.At(5, y)) << y;
-  EXPECT_EQ(0xFFFFFFu, plain.At(10, g_editorFonts.cy * 5));
+  for (int y = 0; y < g_app.editorFonts.cy * 2; ++y) ASSERT_EQ(0xDCDCDCu, plain.At(5, y)) << y;
+  EXPECT_EQ(0xFFFFFFu, plain.At(10, g_app.editorFonts.cy * 5));
 }
 
 TEST_F(EditorPaint, SelectedLineEndIsOneInvertedCell) {
@@ -82,8 +82,8 @@ TEST_F(EditorPaint, KeywordsAndCommentsInTheirColours) {
   Pixels px(Editor(s));
   auto count = [&](int fromCol, int toCol, COLORREF colour) {
     int n = 0;
-    for (int x = Doc(s).gutterWidth + fromCol * g_editorFonts.cx; x < Doc(s).gutterWidth + toCol * g_editorFonts.cx; ++x)
-      for (int y = 0; y < g_editorFonts.cy; ++y) n += px.At(x, y) == colour;
+    for (int x = Doc(s).gutterWidth + fromCol * g_app.editorFonts.cx; x < Doc(s).gutterWidth + toCol * g_app.editorFonts.cx; ++x)
+      for (int y = 0; y < g_app.editorFonts.cy; ++y) n += px.At(x, y) == colour;
     return n;
   };
   EXPECT_GT(count(0, 2, 0xFF0000), 3);  // "If"
