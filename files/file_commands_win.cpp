@@ -1,5 +1,5 @@
 // File commands of the frame: open, save, save as, save all, encoding.
-#include <cstdio>
+#include <cstring>
 
 #include "files/encoding_dialog.h"
 #include "files/file_dialog_win.h"
@@ -16,7 +16,7 @@ namespace {
 void OpenWithDialog() {
   std::string path;
   if (RunFileDialog(g_app.frame, path, OpenFileFilter(), "ファイルを指定してください", true))
-    OpenFileByPathCommand(path);
+    OpenFileByPath(path);
 }
 
 void SaveAs() {
@@ -48,8 +48,6 @@ bool DispatchFileCommand(UINT id) {
   }
   return false;
 }
-
-void OpenFileByPathCommand(const std::string& path) { OpenFileByPath(path); }
 
 // Message 1094: the compiler names a file in pgm.tmp and a zero-based line.
 void OnCompilerSourcePosition(int line) {

@@ -120,20 +120,6 @@ std::vector<std::string> SplitAfterRoot(const std::string& path, size_t root) {
   return parts;
 }
 
-size_t RootLength(const std::string& p) {
-  if (p.size() >= 2 && p[1] == ':') return (p.size() >= 3 && IsPathSeparator(p[2])) ? 3 : 2;
-  if (p.size() >= 2 && IsPathSeparator(p[0]) && IsPathSeparator(p[1])) {
-    int separators = 0;
-    const char* end = p.data() + p.size();
-    for (size_t i = 2; i < p.size();) {
-      if (IsPathSeparator(p[i]) && ++separators == 2) return i + 1;
-      i += static_cast<size_t>(SjisCharLen(p.data() + i, end));
-    }
-    return p.size();
-  }
-  return 0;
-}
-
 bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
 
 }  // namespace
@@ -227,7 +213,7 @@ bool RemoveDirectoryTree(const std::string& dir) {
 }
 
 std::string PathDiskForm(const std::string& path) {
-  size_t root = RootLength(path);
+  size_t root = PathRootLength(path);
   std::string out = path.substr(0, root);
   std::vector<std::string> parts = SplitAfterRoot(path, root);
   bool searching = !HasWildcard(path);

@@ -110,7 +110,7 @@ HWND ReadTextFileIntoDocument(const std::string& path, int kind, COLORREF tabCol
   FileContent content;
   content.newline = DetectNewline(bytes);
   NkfDecoded decoded = NkfDecodeToSjis(ToCrLf(std::move(bytes), content.newline));
-  content.charset = ResolveDetectedCharset(decoded.charset, decoded.text);
+  content.charset = decoded.charset;
   content.utf8Bom = decoded.utf8Bom;
   if (decoded.text.size() > static_cast<size_t>(TextDocument::kMaxLength)) {
     std::string text = Format("\"%s\" ファイルは大きすぎるため開けません。", path);

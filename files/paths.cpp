@@ -13,8 +13,33 @@ int CharLen(std::string_view s, size_t i) { return SjisCharLen(s.data() + i, s.d
 
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-// Length of the root: "X:\\" (or "X:"), "\\\\server\\share\\", or 0.
-size_t RootLength(std::string_view p) {
+// Components separated by '\\' or '/', empty ones dropped.
+std::vector<std::string_view> SplitComponents(std::string_view s) {
+  std::vector<std::string_view> parts;
+  size_t start = 0, i = 0;
+  while (i < s.size()) {
+    if (IsPathSeparator(s[i])) {
+      if (i > start) parts.push_back(s.substr(start, i - start));
+      start = ++i;
+      continue;
+    }
+    i += CharLen(s, i);
+  }
+  if (i > start && start < s.size()) parts.push_back(s.substr(start));
+  return parts;
+}
+
+bool StartsWithDotSeparator(std::string_view s, size_t dots) {
+  if (s.size() < dots + 1) return false;
+  for (size_t k = 0; k < dots; ++k) {
+    if (s[k] != '.') return false;
+  }
+  return IsPathSeparator(s[dots]);
+}
+
+}  // namespace
+
+size_t PathRootLength(std::string_view p) {
   if (p.size() >= 2 && IsAsciiLetter(p[0]) && p[1] == ':') {
     return (p.size() >= 3 && IsPathSeparator(p[2])) ? 3 : 2;
   }
@@ -34,42 +59,17 @@ size_t RootLength(std::string_view p) {
   return 0;
 }
 
-// Components separated by '\\' or '/', empty ones dropped.
-std::vector<std::string_view> SplitComponents(std::string_view s) {
-  std::vector<std::string_view> parts;
-  size_t start = 0, i = 0;
-  while (i < s.size()) {
-    if (IsPathSeparator(s[i])) {
-      if (i > start) parts.push_back(s.substr(start, i - start));
-      start = ++i;
-      continue;
-    }
-    i += CharLen(s, i);
-  }
-  if (i > start && start < s.size()) parts.push_back(s.substr(start));
-  return parts;
-}
-
-// True when s holds two separators in a row at character starts, so that a
-// 0x5C trail byte followed by a backslash does not count.
-bool HasDoubleBackslash(std::string_view s) {
+bool IsMarkedAbsolute(std::string_view path) {
+  if (path.find(':') != std::string_view::npos) return true;
+  // Two backslashes in a row at character starts: a 0x5C trail byte followed
+  // by a backslash does not count.
   size_t i = 0;
-  while (i < s.size()) {
-    if (s[i] == '\\' && i + 1 < s.size() && s[i + 1] == '\\') return true;
-    i += CharLen(s, i);
+  while (i < path.size()) {
+    if (path[i] == '\\' && i + 1 < path.size() && path[i + 1] == '\\') return true;
+    i += CharLen(path, i);
   }
   return false;
 }
-
-bool StartsWithDotSeparator(std::string_view s, size_t dots) {
-  if (s.size() < dots + 1) return false;
-  for (size_t k = 0; k < dots; ++k) {
-    if (s[k] != '.') return false;
-  }
-  return IsPathSeparator(s[dots]);
-}
-
-}  // namespace
 
 bool PathEqualsNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -133,8 +133,8 @@ std::string PathExtension(std::string_view path) {
 }
 
 std::string RelativePath(std::string_view path, std::string_view base) {
-  size_t pathRoot = RootLength(path);
-  size_t baseRoot = RootLength(base);
+  size_t pathRoot = PathRootLength(path);
+  size_t baseRoot = PathRootLength(base);
   if (pathRoot == 0 || baseRoot == 0) return std::string(path);
   if (!PathEqualsNoCase(path.substr(0, 2), base.substr(0, 2))) return std::string(path);
   // UNC paths: the server and share must match as well.
@@ -168,11 +168,11 @@ std::string RelativePath(std::string_view path, std::string_view base) {
 }
 
 std::string ResolveRelativePath(std::string_view path, std::string_view baseDir) {
-  if (path.find(':') != std::string_view::npos || HasDoubleBackslash(path)) return std::string(path);
+  if (IsMarkedAbsolute(path)) return std::string(path);
 
   std::string base(baseDir);
   if (!base.empty() && !EndsWithSeparator(base)) base += '\\';
-  size_t root = RootLength(base);
+  size_t root = PathRootLength(base);
 
   if (!path.empty() && IsPathSeparator(path[0])) return base.substr(0, root) + std::string(path.substr(1));
 

@@ -22,6 +22,13 @@ std::string_view TruncateSjis(std::string_view s, size_t maxBytes);
 // Offset just after the last separator of path, or 0.
 size_t PathNameOffset(std::string_view path);
 
+// Length of the root: "X:\\" (or "X:"), "\\\\server\\share\\", or 0.
+size_t PathRootLength(std::string_view path);
+
+// The rule by which a path given relative to a directory counts as absolute:
+// it holds ":" or two backslashes in a row (trail bytes never count).
+bool IsMarkedAbsolute(std::string_view path);
+
 // True when the path ends in a separator that is not a trail byte.
 bool EndsWithSeparator(std::string_view path);
 
@@ -39,8 +46,8 @@ std::string PathExtension(std::string_view path);
 // Paths on different drives (or shares) stay absolute.
 std::string RelativePath(std::string_view path, std::string_view base);
 
-// Resolves path against baseDir. A path holding ":" or "\\\\" is absolute and
-// returned unchanged; one leading ".\\" is skipped; each leading "..\\" removes
-// one trailing component of baseDir (never the root). A path that starts with a
+// Resolves path against baseDir. A marked absolute path is returned
+// unchanged; one leading ".\\" is skipped; each leading "..\\" removes one
+// trailing component of baseDir (never the root). A path that starts with a
 // single backslash is taken from the root of baseDir.
 std::string ResolveRelativePath(std::string_view path, std::string_view baseDir);

@@ -1,6 +1,5 @@
 #include "prefs/theme_list.h"
 
-#include "files/paths.h"
 #include "shell/settings_keys.h"
 
 namespace {
@@ -24,19 +23,6 @@ Theme ParseDesignIni(const std::string& name, const std::string& text) {
   }
   ReadIniString(text, "BackgroundImagePath", 259, theme.backgroundImagePath);
   return theme;
-}
-
-std::string BuildDesignIni(const Theme& theme) {
-  std::string out;
-  for (const ColourKey& k : kColourKeys) AppendIniHex(out, k.key, theme.colours.*k.field & 0xFFFFFF);
-  AppendIniString(out, "BackgroundImagePath", theme.backgroundImagePath);
-  return out;
-}
-
-int FindTheme(const ThemeList& list, const std::string& name) {
-  for (size_t i = 0; i < list.themes.size(); ++i)
-    if (PathEqualsNoCase(list.themes[i].name, name)) return static_cast<int>(i);
-  return -1;
 }
 
 int SelectActiveTheme(const ThemeList& list, const std::string& activeName) {

@@ -22,8 +22,5 @@ struct ThemeList {
 
 // Reads a design.ini text; keys that are missing keep the classic colours.
 Theme ParseDesignIni(const std::string& name, const std::string& text);
-std::string BuildDesignIni(const Theme& theme);
-// Index of the theme with this name (case-insensitive), or -1.
-int FindTheme(const ThemeList& list, const std::string& name);
 // The theme whose name equals `activeName` exactly, else the first one; -1 when empty.
 int SelectActiveTheme(const ThemeList& list, const std::string& activeName);

@@ -3,19 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/sjis.h"
+#include "files/paths.h"
 #include "search/plain_search.h"
 
-std::string TrimSearchText(std::string_view text) {
-  const char* end = text.data() + text.size();
-  size_t n = 0;
-  while (n < text.size()) {
-    size_t len = static_cast<size_t>(SjisCharLen(text.data() + n, end));
-    if (n + len > static_cast<size_t>(kSearchTextMax)) break;
-    n += len;
-  }
-  return std::string(text.substr(0, n));
-}
+std::string TrimSearchText(std::string_view text) { return std::string(TruncateSjis(text, kSearchTextMax)); }
 
 namespace {
 

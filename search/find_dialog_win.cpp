@@ -5,12 +5,6 @@
 
 namespace {
 
-void OnFindNext(HWND dialog) {
-  const SearchRequest r = BeginSearch(dialog, false);
-  const int slot = SearchTargetSlot(r);
-  if (slot >= 0) FindNextInSlot(dialog, slot, r.text, r.matchCase, r.regex, true);
-}
-
 void OnListAll(HWND dialog) {
   const SearchRequest r = BeginSearch(dialog, false);
   const int slot = SearchTargetSlot(r);
@@ -22,7 +16,7 @@ INT_PTR CALLBACK FindDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
     case WM_INITDIALOG: return InitSearchDialog(dialog, false);
     case WM_COMMAND:
       switch (LOWORD(wp)) {
-        case IDOK: OnFindNext(dialog); return TRUE;
+        case IDOK: FindNextFromDialog(dialog); return TRUE;
         case IDC_FIND_LISTALL: OnListAll(dialog); return TRUE;
         case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
       }

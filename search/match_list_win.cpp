@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/sjis.h"
+#include "files/paths.h"
 #include "resources/ids.h"
 #include "search/find_core.h"
 #include "search/regex_adapter.h"
@@ -92,18 +92,9 @@ INT_PTR CALLBACK MatchListProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
   return FALSE;
 }
 
-// At most kEntryMax bytes, never ending inside a double-byte character.
 std::string Shown(const std::string& text) {
   if (text.size() <= kEntryMax) return text;
-  const char* p = text.data();
-  const char* end = p + text.size();
-  size_t n = 0;
-  while (n < text.size()) {
-    const size_t len = static_cast<size_t>(SjisCharLen(p + n, end));
-    if (n + len > kEntryMax) break;
-    n += len;
-  }
-  return text.substr(0, n) + "...";
+  return std::string(TruncateSjis(text, kEntryMax)) + "...";
 }
 
 void Fill(HWND window, const MatchList& found, const std::string& text) {

@@ -10,12 +10,6 @@
 
 namespace {
 
-void OnFindNext(HWND dialog) {
-  const SearchRequest r = BeginSearch(dialog, false);
-  const int slot = SearchTargetSlot(r);
-  if (slot >= 0) FindNextInSlot(dialog, slot, r.text, r.matchCase, r.regex, true);
-}
-
 void OnReplace(HWND dialog) {
   const SearchRequest r = BeginSearch(dialog, true);
   const int slot = SearchTargetSlot(r);
@@ -52,7 +46,7 @@ INT_PTR CALLBACK ReplaceDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
     case WM_COMMAND:
       switch (LOWORD(wp)) {
         case IDOK:
-        case IDC_REPLACE_NEXT: OnFindNext(dialog); return TRUE;
+        case IDC_REPLACE_NEXT: FindNextFromDialog(dialog); return TRUE;
         case IDC_REPLACE_ONE: OnReplace(dialog); return TRUE;
         case IDC_REPLACE_ALL: OnReplaceAll(dialog); return TRUE;
         case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;

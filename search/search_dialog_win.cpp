@@ -5,6 +5,7 @@
 #include "search/find_core.h"
 #include "search/find_history.h"
 #include "search/search_dialog_win.h"
+#include "search/search_dialogs_win.h"
 #include "shell/app.h"
 #include "shell/centre_on_frame_win.h"
 #include "shell/doc_windows_win.h"
@@ -117,4 +118,10 @@ SearchRequest BeginSearch(HWND dialog, bool replace) {
     RefillHistory(GetDlgItem(dialog, IDC_REPLACE_TEXT), settings.replaceHistory);
   }
   return r;
+}
+
+void FindNextFromDialog(HWND dialog) {
+  const SearchRequest r = BeginSearch(dialog, false);
+  const int slot = SearchTargetSlot(r);
+  if (slot >= 0) FindNextInSlot(dialog, slot, r.text, r.matchCase, r.regex, true);
 }

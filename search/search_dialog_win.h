@@ -36,3 +36,6 @@ SearchRequest BeginSearch(HWND dialog, bool replace);
 // The slot a dialog's request works on, or -1: nothing to search for, or no
 // active text document (a beep).
 int SearchTargetSlot(const SearchRequest& r);
+
+// The find-next button of both dialogs: the request, then FindNextInSlot with wrap.
+void FindNextFromDialog(HWND dialog);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/editor_fonts.h"
 #include "platform/win_types.h"
 #include "prefs/theme_colours.h"
 #include "prefs/theme_list.h"
@@ -64,6 +65,8 @@ struct App {
 
   HWND frame = nullptr;  // the Wrenfold window
   FrameState frameState;
+  EditorFonts editorFonts;
+  bool editorCaretSuppressed = false;  // set while Enter with auto-indent runs
 };
 
 extern App g_app;

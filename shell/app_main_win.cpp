@@ -1,8 +1,10 @@
 // Program entry: the frame, the command line, recovery, the message loop, shutdown.
 #include <objbase.h>
 
+#include "files/file_io.h"
+#include "files/open_save.h"
+#include "prefs/extension_list.h"
 #include "resources/ids.h"
-
 #include "search/search_dialogs_win.h"
 #include "shell/app.h"
 #include "shell/app_seams.h"
@@ -11,9 +13,6 @@
 #include "shell/fonts_win.h"
 #include "shell/frame_win.h"
 #include "shell/menu_object_win.h"
-#include "files/file_io.h"
-#include "files/open_save.h"
-#include "shell/frame_commands_win.h"
 
 namespace {
 
@@ -66,7 +65,7 @@ int QuilletMain(HINSTANCE instance, const char* commandLine, int show) {
   UpdateWindow(g_app.frame);
   bool hadCommandLine = OpenCommandLine(commandLine);
   bool restored = OfferRecovery();
-  if (!hadCommandLine && !restored) CreateTextDocumentWindow(std::string(), kDocText, 0xE6E6E6, nullptr);
+  if (!hadCommandLine && !restored) CreateTextDocumentWindow(std::string(), kDocText, kTabColourGrey, nullptr);
   return RunMessageLoop();
 }
 

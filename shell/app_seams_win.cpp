@@ -1,7 +1,9 @@
-// Start-up and shutdown steps of subsystems that are not built yet: the least
-// that lets the program start and close cleanly.
+// Steps of subsystems that are not built yet (start-up, shutdown, the message
+// loop, owner-drawn menus): the least that lets the program start and close cleanly.
 #include "shell/app.h"
 #include "shell/app_seams.h"
+#include "shell/frame_commands_win.h"
+#include "shell/frame_win.h"
 #include "shell/project_seams.h"
 
 bool OfferRecovery() { return false; }
@@ -15,3 +17,7 @@ bool ProjectIsOpen() { return false; }
 bool CloseProject() { return true; }
 void RequestCloseAfterClassViewScan() {}
 void SaveProject() {}
+
+bool DesignerPropertyDialogsTakeMessage(MSG*) { return false; }
+void DestroyFrameImageLists() {}
+LRESULT MenuOwnerDraw(UINT, LPARAM) { return FALSE; }

@@ -1,5 +1,7 @@
 #include "shell/command_line.h"
 
+#include "files/paths.h"
+
 std::vector<std::string> SplitCommandLine(const std::string& line) {
   std::vector<std::string> tokens;
   std::string current;
@@ -23,8 +25,8 @@ std::vector<std::string> SplitCommandLine(const std::string& line) {
 }
 
 std::string CompleteCommandLinePath(const std::string& token, const std::string& currentDir) {
-  if (token.find(':') != std::string::npos || token.find("\\\\") != std::string::npos) return token;
+  if (IsMarkedAbsolute(token)) return token;
   std::string dir = currentDir;
-  if (!dir.empty() && dir.back() == '\\') dir.pop_back();
+  if (EndsWithSeparator(dir)) dir.pop_back();
   return dir + "\\" + token;
 }

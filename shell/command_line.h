@@ -6,6 +6,6 @@
 // in-quotes state and are dropped.
 std::vector<std::string> SplitCommandLine(const std::string& line);
 
-// A token is relative unless it holds ":" or two backslashes; relative tokens
-// are completed with the current directory and a backslash.
+// A token is relative unless IsMarkedAbsolute; relative tokens are completed
+// with the current directory and a backslash.
 std::string CompleteCommandLinePath(const std::string& token, const std::string& currentDir);

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "editor/editing.h"
 #include "files/charset_names.h"
 #include "resources/ids.h"
 #include "shell/app.h"
@@ -10,11 +11,11 @@
 #include "shell/doc_windows_win.h"
 #include "shell/frame_win.h"
 #include "shell/menu_object_win.h"
+#include "shell/project_seams.h"
 #include "shell/rebar_win.h"
 #include "shell/status_text.h"
 
 namespace {
-
 
 void SetPane(int pane, const std::string& text) {
   HWND bar = FrameStatusBar();
@@ -28,13 +29,6 @@ void Enable(UINT id, bool enabled) {
   if (g_app.menus.editor) EnableMenuItem(g_app.menus.editor, id, flags);
   ToolbarEnable(id, enabled);
 }
-
-bool UndoAvailable(const UndoRing& ring) {
-  const int before = (ring.index + UndoRing::kSize - 1) % UndoRing::kSize;
-  return ring.entries[before].kind != 0;
-}
-
-bool RedoAvailable(const UndoRing& ring) { return ring.entries[ring.index].kind != 0; }
 
 const UINT kConversions[] = {ID_CONV_LOWER,     ID_CONV_UPPER,     ID_CONV_HALFWIDTH, ID_CONV_FULLWIDTH,
                              ID_CONV_KATAKANA,  ID_CONV_HIRAGANA,  ID_CONV_TAB2SPACE, ID_CONV_SPACE2TAB,
@@ -65,8 +59,8 @@ void RefreshUndoRedoState() {
   if (slot >= 0) {
     const DocumentSlot& s = g_app.docs.slots[slot];
     if (IsTextKind(s.kind) && s.undo) {
-      undo = UndoAvailable(*s.undo);
-      redo = RedoAvailable(*s.undo);
+      undo = CanUndo(*s.undo);
+      redo = CanRedo(*s.undo);
     }
   }
   Enable(ID_EDIT_UNDO, undo);
@@ -77,9 +71,9 @@ void RefreshCommandStates() {
   const int slot = ActiveSlot();
   const int kind = slot >= 0 ? g_app.docs.slots[slot].kind : kDocNone;
   const bool any = slot >= 0;
-  for (UINT id : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVEAS, ID_FILE_SAVEALL}) Enable(id, any);
-  Enable(ID_FILE_ENCODING, IsTextKind(kind));
   const bool text = IsTextKind(kind);
+  for (UINT id : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVEAS, ID_FILE_SAVEALL}) Enable(id, any);
+  Enable(ID_FILE_ENCODING, text);
   bool selection = false;
   if (text) {
     const TextDocument& doc = *g_app.docs.slots[slot].text;
@@ -94,4 +88,12 @@ void RefreshCommandStates() {
   for (UINT id : {ID_FILE_PRINT, ID_FILE_PAGESETUP, ID_FILE_PREVIEW}) Enable(id, text);
   RefreshUndoRedoState();
   RefreshCompileCommandStates();
+}
+
+void RefreshCompileCommandStates() {
+  if (!g_app.mainMenu) return;
+  const int slot = ActiveSlot();
+  const bool enable = ProjectIsOpen() || (slot >= 0 && g_app.docs.slots[slot].kind == kDocSource);
+  for (UINT id : {ID_BUILD_DEBUGRUN, ID_BUILD_RELEASE, ID_BUILD_DEBUG})
+    EnableMenuItem(g_app.mainMenu->handle(), id, MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
 }

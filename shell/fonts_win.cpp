@@ -26,8 +26,6 @@ void DeleteFontHandle(HFONT& font) {
 
 }  // namespace
 
-HFONT CreateFontFrom(const LOGFONTA& font) { return CreateFontIndirectA(&font); }
-
 void CreateAppFonts() {
   AppFonts& f = g_app.fonts;
   LOGFONTA hint = g_app.settings.HintFont;

@@ -4,4 +4,3 @@
 // Creates the process-wide fonts from the settings and the fixed table.
 void CreateAppFonts();
 void DeleteAppFonts();
-HFONT CreateFontFrom(const LOGFONTA& font);

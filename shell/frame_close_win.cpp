@@ -13,7 +13,6 @@
 
 namespace {
 FrameState& F() { return g_app.frameState; }
-constexpr UINT_PTR kBackupTimer = 10;
 
 // Document windows from the top of the MDI order.
 std::vector<HWND> DocumentWindowsTopFirst() {

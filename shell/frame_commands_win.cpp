@@ -5,10 +5,12 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
-#include <cstdio>
+#include <algorithm>
 
 #include "editor/editor_hooks.h"
+#include "files/open_save.h"
 #include "files/paths.h"
+#include "prefs/extension_list.h"
 #include "resources/ids.h"
 #include "shell/app.h"
 #include "shell/menu_object_win.h"
@@ -136,7 +138,7 @@ void ShowAboutPlaceholder() {
 void OpenHistoryEntry(const History& history, int index) {
   if (index < 0 || index >= static_cast<int>(history.paths.size())) return;
   std::string path = history.paths[index];  // the open may reorder the history
-  OpenFileByPathCommand(path);
+  OpenFileByPath(path);
 }
 
 }  // namespace
@@ -166,7 +168,7 @@ void OnFrameCommand(UINT id, UINT code, HWND control) {
       FrameRelayout();
       return;
     case ID_FILE_EXIT: SendMessageA(g_app.frame, WM_CLOSE, 0, 0); return;
-    case ID_FILE_NEW: CreateTextDocumentWindow(std::string(), kDocText, 0xE6E6E6, nullptr); return;
+    case ID_FILE_NEW: CreateTextDocumentWindow(std::string(), kDocText, kTabColourGrey, nullptr); return;
     case ID_FILE_CLOSE:
       if (HWND active = ActiveDocumentWindow()) SendMessageA(active, WM_CLOSE, 0, 0);
       return;
@@ -194,12 +196,12 @@ void OnFrameCommand(UINT id, UINT code, HWND control) {
     }
     case ID_TAB_CLOSEOTHERS: CloseOthers(); return;
     case ID_TAB_OPENFOLDER: OpenFolder(); return;
-    case ID_TABCOLOR_RED: SetTabColour(0xC8C8FF); return;
-    case ID_TABCOLOR_GREEN: SetTabColour(0xC8FFC8); return;
-    case ID_TABCOLOR_BLUE: SetTabColour(0xFFDCC8); return;
-    case ID_TABCOLOR_YELLOW: SetTabColour(0xB4FFFF); return;
-    case ID_TABCOLOR_GREY: SetTabColour(0xE6E6E6); return;
-    case ID_TABCOLOR_WHITE: SetTabColour(0xFFFFFF); return;
+    case ID_TABCOLOR_RED: SetTabColour(kTabColourRed); return;
+    case ID_TABCOLOR_GREEN: SetTabColour(kTabColourGreen); return;
+    case ID_TABCOLOR_BLUE: SetTabColour(kTabColourBlue); return;
+    case ID_TABCOLOR_YELLOW: SetTabColour(kTabColourYellow); return;
+    case ID_TABCOLOR_GREY: SetTabColour(kTabColourGrey); return;
+    case ID_TABCOLOR_WHITE: SetTabColour(kTabColourWhite); return;
     case ID_TABCOLOR_CUSTOM: ChooseCustomTabColour(); return;
     // Project and compile commands have states and help texts but no action in the frame.
     case ID_PROJECT_OPEN: case ID_PROJECT_CLOSE: case ID_PROJECT_SAVE:
@@ -238,5 +240,3 @@ void ShowTabContextMenu() {
   EnableMenuItem(menu, ID_TAB_RECYCLE, state);
   TrackPopupMenu(menu, TPM_RIGHTBUTTON, screen.x, screen.y, 0, g_app.frame, nullptr);
 }
-
-LRESULT MenuOwnerDraw(UINT, LPARAM) { return FALSE; }

@@ -1,13 +1,9 @@
 #pragma once
 // Command routing of the frame and the pieces of the frame that commands use.
-#include <string>
-
 #include "platform/win_types.h"
 
 // WM_COMMAND of the frame: recent files, then the command table.
 void OnFrameCommand(UINT id, UINT code, HWND control);
-// Opens a file as the Open command does (history, type, document).
-void OpenFileByPathCommand(const std::string& path);
 // The close sequence (WM_CLOSE, WM_QUERYENDSESSION).
 void RunCloseSequence();
 // Stores IsWindowMax / WindowRect from the frame's placement.

@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include "editor/editor_hooks.h"
+#include "files/open_save.h"
 #include "resources/ids.h"
 #include "shell/app.h"
 #include "shell/menu_object_win.h"
@@ -19,9 +20,6 @@
 #include "shell/window_procs.h"
 
 namespace {
-
-constexpr UINT_PTR kBackupTimer = 10;
-constexpr UINT kBackupPeriod = 10000;
 
 FrameState& F() { return g_app.frameState; }
 
@@ -164,7 +162,7 @@ LRESULT OnNotify(NMHDR* nm) {
 void OnMenuSelect(UINT id, UINT flags) {
   if (flags == 0xFFFF) return;  // menu closed
   const char* text = (flags & MF_POPUP) ? nullptr : CommandHelpText(id);
-  RefreshStatusBar(text ? text : F().editorStatusText.c_str());
+  RefreshStatusBar(text ? text : "");
 }
 
 void OnClipboardChange(UINT msg, WPARAM wp, LPARAM lp) {
@@ -181,7 +179,7 @@ void OnDropFiles(HDROP drop) {
   UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
     char path[MAX_PATH] = {};
-    if (DragQueryFileA(drop, i, path, MAX_PATH)) OpenFileByPathCommand(path);
+    if (DragQueryFileA(drop, i, path, MAX_PATH)) OpenFileByPath(path);
   }
   DragFinish(drop);
 }
@@ -262,5 +260,3 @@ void FrameRelayout() {
 }
 
 void JoinClipboardChain() { F().nextClipboardViewer = SetClipboardViewer(g_app.frame); }
-
-void SetEditorStatusText(const char* text) { F().editorStatusText = text ? text : ""; }

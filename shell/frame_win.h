@@ -2,6 +2,10 @@
 // The main frame window (class Wrenfold) and its children.
 #include "platform/win_types.h"
 
+// The frame's timer that starts a backup every 10 seconds.
+constexpr UINT_PTR kBackupTimer = 10;
+constexpr UINT kBackupPeriod = 10000;
+
 bool CreateFrameWindow();
 HWND FrameMdiClient();
 HWND FrameStatusBar();
@@ -15,5 +19,3 @@ void DestroyFrameImageLists();
 bool DesignerPropertyDialogsTakeMessage(MSG* msg);
 // The compile commands and platform selector are enabled only with a project or a Source document.
 void RefreshCompileCommandStates();
-// Text of status-bar pane 0 set by the editor (shown for commands without help text).
-void SetEditorStatusText(const char* text);

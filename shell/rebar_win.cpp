@@ -17,16 +17,7 @@ namespace {
 
 FrameState& F() { return g_app.frameState; }
 
-struct RebarParts {
-  HWND toolbar = nullptr;
-  HWND pager = nullptr;
-  HWND platform = nullptr;
-  HWND webBox = nullptr;
-  HWND empty = nullptr;
-  HIMAGELIST images = nullptr;
-  HIMAGELIST hotImages = nullptr;
-};
-RebarParts g_parts;
+RebarParts& Parts() { return g_app.frameState.rebarParts; }
 
 struct Tooltip {
   UINT command;
@@ -58,10 +49,10 @@ HWND MakeToolbar(HWND parent) {
                                 CCS_NOPARENTALIGN,
                             0, 0, 0, 0, parent, nullptr, g_app.instance, nullptr);
   SendMessageA(tb, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  g_parts.images = LoadStrip(IDB_TOOLBAR);
-  g_parts.hotImages = LoadStrip(IDB_TOOLBAR_HOT);
-  SendMessageA(tb, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(g_parts.images));
-  SendMessageA(tb, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(g_parts.hotImages));
+  Parts().images = LoadStrip(IDB_TOOLBAR);
+  Parts().hotImages = LoadStrip(IDB_TOOLBAR_HOT);
+  SendMessageA(tb, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(Parts().images));
+  SendMessageA(tb, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(Parts().hotImages));
   SendMessageA(tb, TB_SETBUTTONWIDTH, 0, MAKELPARAM(20, 20));
   for (const auto& b : kButtons) {
     TBBUTTON button{};
@@ -96,34 +87,34 @@ HWND BandChild(int id) {
       if (!F().docList) F().docList = MakeCombo(CBS_DROPDOWNLIST, 120);
       return F().docList;
     case 2:
-      if (!g_parts.pager) {
-        g_parts.pager = CreateWindowExA(0, WC_PAGESCROLLERA, nullptr, WS_CHILD | WS_VISIBLE | PGS_HORZ, 0, 0, 0, 0,
+      if (!Parts().pager) {
+        Parts().pager = CreateWindowExA(0, WC_PAGESCROLLERA, nullptr, WS_CHILD | WS_VISIBLE | PGS_HORZ, 0, 0, 0, 0,
                                         F().rebar, nullptr, g_app.instance, nullptr);
-        g_parts.toolbar = MakeToolbar(g_parts.pager);
-        SendMessageA(g_parts.pager, PGM_SETCHILD, 0, reinterpret_cast<LPARAM>(g_parts.toolbar));
+        Parts().toolbar = MakeToolbar(Parts().pager);
+        SendMessageA(Parts().pager, PGM_SETCHILD, 0, reinterpret_cast<LPARAM>(Parts().toolbar));
       }
-      return g_parts.pager;
+      return Parts().pager;
     case 3:
-      if (!g_parts.empty)
-        g_parts.empty = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, F().rebar, nullptr,
+      if (!Parts().empty)
+        Parts().empty = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, F().rebar, nullptr,
                                         g_app.instance, nullptr);
-      return g_parts.empty;
+      return Parts().empty;
     case 4:
-      if (!g_parts.platform) {
-        g_parts.platform = MakeCombo(CBS_DROPDOWNLIST, 120);
-        SendMessageA(g_parts.platform, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Win32"));
-        if (RunningUnderWow64()) SendMessageA(g_parts.platform, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Win64"));
-        SendMessageA(g_parts.platform, CB_SETCURSEL, 0, 0);
+      if (!Parts().platform) {
+        Parts().platform = MakeCombo(CBS_DROPDOWNLIST, 120);
+        SendMessageA(Parts().platform, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Win32"));
+        if (RunningUnderWow64()) SendMessageA(Parts().platform, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Win64"));
+        SendMessageA(Parts().platform, CB_SETCURSEL, 0, 0);
       }
-      return g_parts.platform;
+      return Parts().platform;
     case 5:
-      if (!g_parts.webBox) {
-        g_parts.webBox = MakeCombo(CBS_DROPDOWN | CBS_AUTOHSCROLL, 120);
-        SendMessageA(g_parts.webBox, CB_LIMITTEXT, 8192, 0);
+      if (!Parts().webBox) {
+        Parts().webBox = MakeCombo(CBS_DROPDOWN | CBS_AUTOHSCROLL, 120);
+        SendMessageA(Parts().webBox, CB_LIMITTEXT, 8192, 0);
         for (const std::string& entry : g_app.settings.webHistory)
-          if (!entry.empty()) SendMessageA(g_parts.webBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+          if (!entry.empty()) SendMessageA(Parts().webBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
       }
-      return g_parts.webBox;
+      return Parts().webBox;
   }
   return nullptr;
 }
@@ -193,10 +184,9 @@ void DestroyRebar() {
   DestroyWindow(F().rebar);
   F().rebar = nullptr;
   F().docList = nullptr;
-  g_parts.toolbar = g_parts.pager = g_parts.platform = g_parts.webBox = g_parts.empty = nullptr;
-  if (g_parts.images) ImageList_Destroy(g_parts.images);
-  if (g_parts.hotImages) ImageList_Destroy(g_parts.hotImages);
-  g_parts = RebarParts();
+  if (Parts().images) ImageList_Destroy(Parts().images);
+  if (Parts().hotImages) ImageList_Destroy(Parts().hotImages);
+  Parts() = RebarParts();
 }
 
 const char* ToolbarTooltip(UINT command) {
@@ -237,18 +227,18 @@ bool RebarCommand(UINT, UINT code, HWND control) {
     }
     return true;
   }
-  if (control && (control == g_parts.platform)) {
+  if (control && (control == Parts().platform)) {
     if (code == CBN_SELCHANGE) {
-      const int i = static_cast<int>(SendMessageA(g_parts.platform, CB_GETCURSEL, 0, 0));
+      const int i = static_cast<int>(SendMessageA(Parts().platform, CB_GETCURSEL, 0, 0));
       g_app.compilerName = i == 1 ? "Tarnwick64.exe" : "Tarnwick.exe";
     }
     return true;
   }
-  return control && control == g_parts.webBox;
+  return control && control == Parts().webBox;
 }
 
 void ToolbarEnable(UINT command, bool enabled) {
-  if (g_parts.toolbar) SendMessageA(g_parts.toolbar, TB_ENABLEBUTTON, command, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+  if (Parts().toolbar) SendMessageA(Parts().toolbar, TB_ENABLEBUTTON, command, MAKELPARAM(enabled ? TRUE : FALSE, 0));
 }
 
 void DocListAdd(const std::string& title) {
@@ -275,12 +265,12 @@ void DocListSelect(const std::string& title) {
 }
 
 void SetWebSearchBoxText(const std::string& text) {
-  if (g_parts.webBox) SetWindowTextA(g_parts.webBox, text.c_str());
+  if (Parts().webBox) SetWindowTextA(Parts().webBox, text.c_str());
 }
 
 void SendWebSearchEnter() {
-  if (!g_parts.webBox) return;
+  if (!Parts().webBox) return;
   // The edit field inside the drop-down combo box receives the Enter.
-  HWND edit = FindWindowExA(g_parts.webBox, nullptr, "Edit", nullptr);
-  SendMessageA(edit ? edit : g_parts.webBox, WM_CHAR, '\r', 0);
+  HWND edit = FindWindowExA(Parts().webBox, nullptr, "Edit", nullptr);
+  SendMessageA(edit ? edit : Parts().webBox, WM_CHAR, '\r', 0);
 }

@@ -2,13 +2,14 @@
 #include <objbase.h>
 
 #include "files/file_io.h"
+#include "files/paths.h"
 #include "shell/app.h"
 #include "shell/app_seams.h"
 
 void CreateRecoveryDir() {
   std::string dir = PathDiskForm(TemporaryDirectory());
   if (dir.empty()) return;
-  if (dir.back() != '\\') dir += '\\';
+  if (!EndsWithSeparator(dir)) dir += '\\';
   GUID guid;
   if (FAILED(CoCreateGuid(&guid))) return;
   char text[64];

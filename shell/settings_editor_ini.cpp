@@ -154,9 +154,7 @@ std::string BuildEditorIni(const EditorSettings& s) {
           AppendIniString(out, k.key, "ok");
           break;
         }
-        // A CR or LF in a value would start a new line and shift the keys.
-        std::string_view v = s.*k.stringField;
-        AppendIniString(out, k.key, v.substr(0, v.find_first_of("\r\n")));
+        AppendIniString(out, k.key, SingleLine(s.*k.stringField));
         break;
       }
     }

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 int HexDigit(char c) {
@@ -149,6 +147,8 @@ bool ReadIniBand(std::string_view text, std::string_view key, RebarBand& out) {
   out.flags = ParseLeadingInt(Field(v, 2));
   return true;
 }
+
+std::string_view SingleLine(std::string_view s) { return s.substr(0, s.find_first_of("\r\n")); }
 
 void AppendIniInt(std::string& out, std::string_view key, int value) {
   AppendKey(out, key);

@@ -10,6 +10,7 @@
 #include "platform/win_types.h"
 #include "shell/editor_settings.h"
 
+constexpr std::string_view kCrLf = "\r\n";
 constexpr size_t kMaxIniValueBytes = 8191;
 constexpr size_t kMaxFaceNameBytes = LF_FACESIZE - 1;
 
@@ -36,6 +37,9 @@ bool ReadIniRect(std::string_view text, std::string_view key, RECT& out);
 bool ReadIniFont(std::string_view text, std::string_view key, LOGFONTA& out);
 // "id,width,flags"; missing numbers read 0.
 bool ReadIniBand(std::string_view text, std::string_view key, RebarBand& out);
+
+// The part of s before its first CR or LF: a written value never breaks its line.
+std::string_view SingleLine(std::string_view s);
 
 // Writers append one line ending in CR LF.
 void AppendIniInt(std::string& out, std::string_view key, int value);                 // "%s=%d"

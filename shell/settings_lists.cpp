@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
-
 // Walks the text line by line; a line ends at CR LF. `ended` tells whether the
 // line was followed by CR LF.
 struct LineReader {
@@ -27,12 +25,6 @@ struct LineReader {
     return true;
   }
 };
-
-// A line never holds a CR or LF of its own: an entry is cut before the first.
-std::string_view SingleLine(std::string_view s) {
-  size_t cut = s.find_first_of("\r\n");
-  return cut == std::string_view::npos ? s : s.substr(0, cut);
-}
 
 }  // namespace
 

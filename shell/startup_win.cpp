@@ -1,16 +1,16 @@
 // Start-up of the process-wide state, in the order the rest of the program relies on.
 #include <objbase.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
 
+#include "files/file_io.h"
 #include "resources/ids.h"
 #include "shell/ancillary_dll_win.h"
 #include "shell/app.h"
 #include "shell/app_seams.h"
 #include "shell/fonts_win.h"
 #include "shell/menu_object_win.h"
-#include "shell/message_box.h"
 
 App g_app;
 
@@ -68,19 +68,11 @@ void LoadContextMenus() {
   LoadContextMenu(IDR_MENU_DESIGNER, m.designerMenu, m.designer);
 }
 
+// Ancillar\8bit.plt: 256 RGBQUADs; a shorter file fills what it holds.
 bool LoadPalette() {
-  std::string path = g_app.ProgramDir + "Ancillar\\8bit.plt";
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    char text[MAX_PATH + 64];
-    std::snprintf(text, sizeof text, "\"%s\" ファイルの読み込みに失敗しました。", path.c_str());
-    QuilletMessageBox(nullptr, text, "エラー", MB_OK | MB_ICONWARNING);
-    return false;
-  }
-  DWORD read = 0;
-  ReadFile(file, g_app.palette, sizeof g_app.palette, &read, nullptr);
-  CloseHandle(file);
+  std::string bytes;
+  if (!ReadWholeFileWithMessage(g_app.ProgramDir + "Ancillar\\8bit.plt", bytes)) return false;
+  std::memcpy(g_app.palette, bytes.data(), std::min(bytes.size(), sizeof g_app.palette));
   return true;
 }
 
@@ -88,46 +80,34 @@ bool LoadPalette() {
 
 bool StartUp(HINSTANCE instance) {
   g_app.instance = instance;
-  // 1. The two resource libraries; a missing one only means missing resources.
+  // A missing resource library only means missing resources.
   g_app.resLib = LoadAncillaryDll(std::string(), "res.dll");
   g_app.iconLib = LoadAncillaryDll(std::string(), "icon_res.dll");
-  // 2-3.
   g_app.ProgramDir = ModuleDirectory(instance);
   g_app.PrivateHeap = HeapCreate(HEAP_GENERATE_EXCEPTIONS, 0, 0);
-  // 4.
   CreateRecoveryDir();
-  // 5.
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  // 6-7.
   g_app.screenWidth = GetSystemMetrics(SM_CXSCREEN);
   g_app.screenHeight = GetSystemMetrics(SM_CYSCREEN);
   g_app.compilerName = "Tarnwick.exe";
   // The ancillary DLLs are looked up before any window exists.
   LoadAncillaryLibraries();
-  // 8.
   LoadSettingsAtStartUp();
-  // 9.
   g_app.user32 = LoadLibraryA("user32.dll");
   if (g_app.user32)
     g_app.setLayered = reinterpret_cast<SetLayeredWindowAttributesFn>(
         reinterpret_cast<void*>(GetProcAddress(g_app.user32, "SetLayeredWindowAttributes")));
-  // 10-11.
   CreateAppFonts();
   g_app.toolBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-  // 12.
   g_app.programIcon = static_cast<HICON>(
       LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 16, 16, 0));
   if (g_app.resLib)
     g_app.designerIcon = static_cast<HICON>(
         LoadImageA(g_app.resLib, MAKEINTRESOURCEA(IDI_DESIGNER), IMAGE_ICON, 16, 16, 0));
-  // 13-15.
   BuildMainMenu();
   LoadContextMenus();
-  // 16.
   g_app.RadClipboardFormat = RegisterClipboardFormatA("Wrenfold-RAD");
-  // 17.
   if (!LoadPalette()) return false;
-  // 18-19.
   CreateClassViewState();
   LoadThemesAtStartUp();
   return true;

@@ -6,22 +6,16 @@
 #include <vector>
 
 #include "files/paths.h"
+#include "prefs/extension_list.h"
 #include "shell/app.h"
 #include "shell/doc_windows_win.h"
 #include "shell/frame_win.h"
 
 namespace {
 
-constexpr COLORREF kDefaultTabColour = 0xE6E6E6;
 constexpr COLORREF kFrameColour = 0x9B8C7F;
 
-struct TabBarState {
-  HWND window = nullptr;
-  WNDPROC original = nullptr;
-  HFONT boldFont = nullptr;
-  int dragIndex = -1;  // tab being dragged, -1 when none
-};
-TabBarState g_tabs;
+TabBarState& Tabs() { return g_app.frameState.tabs; }
 
 std::string TitleOf(int index) {
   char text[MAX_PATH + 8] = {};
@@ -29,21 +23,21 @@ std::string TitleOf(int index) {
   item.mask = TCIF_TEXT;
   item.pszText = text;
   item.cchTextMax = sizeof text - 1;
-  TabCtrl_GetItem(g_tabs.window, index, &item);
+  TabCtrl_GetItem(Tabs().window, index, &item);
   return text;
 }
 
 COLORREF ColourOf(int index) {
   TCITEMA item{};
   item.mask = TCIF_PARAM;
-  if (!TabCtrl_GetItem(g_tabs.window, index, &item)) return kDefaultTabColour;
+  if (!TabCtrl_GetItem(Tabs().window, index, &item)) return kTabColourGrey;
   return static_cast<COLORREF>(item.lParam);
 }
 
 int TabAt(POINT p) {
   TCHITTESTINFO hit{};
   hit.pt = p;
-  return TabCtrl_HitTest(g_tabs.window, &hit);
+  return TabCtrl_HitTest(Tabs().window, &hit);
 }
 
 void InsertAt(int index, const std::string& title, COLORREF colour) {
@@ -51,7 +45,7 @@ void InsertAt(int index, const std::string& title, COLORREF colour) {
   item.mask = TCIF_TEXT | TCIF_PARAM;
   item.pszText = const_cast<char*>(title.c_str());
   item.lParam = static_cast<LPARAM>(colour);
-  SendMessageA(g_tabs.window, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
+  SendMessageA(Tabs().window, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
 }
 
 // One tab: a rounded rectangle whose bottom is cut off by the tab's own rectangle;
@@ -101,7 +95,7 @@ void Paint(HWND window) {
   if (selected >= 0) {
     RECT r;
     TabCtrl_GetItemRect(window, selected, &r);
-    PaintTab(dc, r, ColourOf(selected), TitleOf(selected), g_tabs.boldFont, 2);
+    PaintTab(dc, r, ColourOf(selected), TitleOf(selected), Tabs().boldFont, 2);
   }
   SelectObject(dc, oldPen);
   DeleteObject(pen);
@@ -116,23 +110,23 @@ void Paint(HWND window) {
 // can leave the cursor over another tab after the move, which is then undone.
 void DragOver(POINT p) {
   const int over = TabAt(p);
-  if (over < 0 || over == g_tabs.dragIndex) return;
-  const int from = g_tabs.dragIndex;
+  if (over < 0 || over == Tabs().dragIndex) return;
+  const int from = Tabs().dragIndex;
   const std::string title = TitleOf(from);
   const COLORREF colour = ColourOf(from);
-  const bool wasSelected = TabCtrl_GetCurSel(g_tabs.window) == from;
-  SendMessageA(g_tabs.window, WM_SETREDRAW, FALSE, 0);
-  TabCtrl_DeleteItem(g_tabs.window, from);
+  const bool wasSelected = TabCtrl_GetCurSel(Tabs().window) == from;
+  SendMessageA(Tabs().window, WM_SETREDRAW, FALSE, 0);
+  TabCtrl_DeleteItem(Tabs().window, from);
   InsertAt(over, title, colour);
   if (TabAt(p) != over) {
-    TabCtrl_DeleteItem(g_tabs.window, over);
+    TabCtrl_DeleteItem(Tabs().window, over);
     InsertAt(from, title, colour);
   } else {
-    g_tabs.dragIndex = over;
+    Tabs().dragIndex = over;
   }
-  if (wasSelected) TabCtrl_SetCurSel(g_tabs.window, g_tabs.dragIndex);
-  SendMessageA(g_tabs.window, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(g_tabs.window, nullptr, TRUE);
+  if (wasSelected) TabCtrl_SetCurSel(Tabs().window, Tabs().dragIndex);
+  SendMessageA(Tabs().window, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(Tabs().window, nullptr, TRUE);
 }
 
 LRESULT CALLBACK TabBarProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
@@ -141,59 +135,59 @@ LRESULT CALLBACK TabBarProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN: {
       POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-      LRESULT r = CallWindowProcA(g_tabs.original, window, msg, wp, lp);
-      g_tabs.dragIndex = TabAt(p);
-      if (g_tabs.dragIndex >= 0) SetCapture(window);
+      LRESULT r = CallWindowProcA(Tabs().original, window, msg, wp, lp);
+      Tabs().dragIndex = TabAt(p);
+      if (Tabs().dragIndex >= 0) SetCapture(window);
       return r;
     }
     case WM_MOUSEMOVE:
-      if (g_tabs.dragIndex >= 0 && GetCapture() == window) DragOver(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      if (Tabs().dragIndex >= 0 && GetCapture() == window) DragOver(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       break;
     case WM_LBUTTONUP:
-      if (g_tabs.dragIndex >= 0) {
-        g_tabs.dragIndex = -1;
+      if (Tabs().dragIndex >= 0) {
+        Tabs().dragIndex = -1;
         if (GetCapture() == window) ReleaseCapture();
       }
       break;
-    case WM_CAPTURECHANGED: g_tabs.dragIndex = -1; break;
+    case WM_CAPTURECHANGED: Tabs().dragIndex = -1; break;
   }
-  return CallWindowProcA(g_tabs.original, window, msg, wp, lp);
+  return CallWindowProcA(Tabs().original, window, msg, wp, lp);
 }
 
 }  // namespace
 
 HWND CreateTabBar(HWND frame) {
-  g_tabs.window = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_OWNERDRAWFIXED,
+  Tabs().window = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_OWNERDRAWFIXED,
                                   0, 0, 0, 0, frame, nullptr, g_app.instance, nullptr);
-  if (!g_tabs.window) return nullptr;
+  if (!Tabs().window) return nullptr;
   LOGFONTA lf{};
   GetObjectA(g_app.fonts.UiFont, sizeof lf, &lf);
   lf.lfWeight = 700;
-  g_tabs.boldFont = CreateFontIndirectA(&lf);
-  SendMessageA(g_tabs.window, WM_SETFONT, reinterpret_cast<WPARAM>(g_tabs.boldFont), FALSE);
-  TabCtrl_SetPadding(g_tabs.window, 5, 4);
-  SendMessageA(g_tabs.window, TCM_SETEXTENDEDSTYLE, TCS_EX_FLATSEPARATORS, 0);
-  g_tabs.original = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(g_tabs.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TabBarProc)));
-  return g_tabs.window;
+  Tabs().boldFont = CreateFontIndirectA(&lf);
+  SendMessageA(Tabs().window, WM_SETFONT, reinterpret_cast<WPARAM>(Tabs().boldFont), FALSE);
+  TabCtrl_SetPadding(Tabs().window, 5, 4);
+  SendMessageA(Tabs().window, TCM_SETEXTENDEDSTYLE, TCS_EX_FLATSEPARATORS, 0);
+  Tabs().original = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(Tabs().window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TabBarProc)));
+  return Tabs().window;
 }
 
 void DestroyTabBar() {
-  if (g_tabs.window) DestroyWindow(g_tabs.window);
-  if (g_tabs.boldFont) DeleteObject(g_tabs.boldFont);
-  g_tabs = TabBarState();
+  if (Tabs().window) DestroyWindow(Tabs().window);
+  if (Tabs().boldFont) DeleteObject(Tabs().boldFont);
+  Tabs() = TabBarState();
 }
 
-HWND TabBarWindow() { return g_tabs.window; }
+HWND TabBarWindow() { return Tabs().window; }
 
 int TabBarHeight() {
-  if (!g_tabs.window || TabCtrl_GetItemCount(g_tabs.window) == 0) return 0;
+  if (!Tabs().window || TabCtrl_GetItemCount(Tabs().window) == 0) return 0;
   RECT r;
-  TabCtrl_GetItemRect(g_tabs.window, 0, &r);
+  TabCtrl_GetItemRect(Tabs().window, 0, &r);
   return r.bottom - r.top;
 }
 
-int TabCount() { return g_tabs.window ? TabCtrl_GetItemCount(g_tabs.window) : 0; }
+int TabCount() { return Tabs().window ? TabCtrl_GetItemCount(Tabs().window) : 0; }
 std::string TabTitleAt(int index) { return TitleOf(index); }
 
 int TabIndex(const std::string& title) {
@@ -204,19 +198,19 @@ int TabIndex(const std::string& title) {
 }
 
 void TabInsertFront(const std::string& title, COLORREF colour) {
-  if (!g_tabs.window) return;
+  if (!Tabs().window) return;
   const bool first = TabCount() == 0;
-  InsertAt(0, title, colour == static_cast<COLORREF>(-1) ? kDefaultTabColour : colour);
-  TabCtrl_SetCurSel(g_tabs.window, 0);
-  InvalidateRect(g_tabs.window, nullptr, TRUE);
+  InsertAt(0, title, colour == static_cast<COLORREF>(-1) ? kTabColourGrey : colour);
+  TabCtrl_SetCurSel(Tabs().window, 0);
+  InvalidateRect(Tabs().window, nullptr, TRUE);
   if (first) FrameRelayout();
 }
 
 void TabRemove(const std::string& title) {
   int i = TabIndex(title);
   if (i < 0) return;
-  TabCtrl_DeleteItem(g_tabs.window, i);
-  InvalidateRect(g_tabs.window, nullptr, TRUE);
+  TabCtrl_DeleteItem(Tabs().window, i);
+  InvalidateRect(Tabs().window, nullptr, TRUE);
   if (TabCount() == 0) FrameRelayout();
 }
 
@@ -226,13 +220,13 @@ void TabRename(const std::string& oldTitle, const std::string& newTitle) {
   TCITEMA item{};
   item.mask = TCIF_TEXT;
   item.pszText = const_cast<char*>(newTitle.c_str());
-  SendMessageA(g_tabs.window, TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
-  InvalidateRect(g_tabs.window, nullptr, TRUE);
+  SendMessageA(Tabs().window, TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
+  InvalidateRect(Tabs().window, nullptr, TRUE);
 }
 
 COLORREF TabColour(const std::string& title) {
   int i = TabIndex(title);
-  return i < 0 ? kDefaultTabColour : ColourOf(i);
+  return i < 0 ? kTabColourGrey : ColourOf(i);
 }
 
 void TabSetColour(const std::string& title, COLORREF colour) {
@@ -241,21 +235,21 @@ void TabSetColour(const std::string& title, COLORREF colour) {
   TCITEMA item{};
   item.mask = TCIF_PARAM;
   item.lParam = static_cast<LPARAM>(colour);
-  SendMessageA(g_tabs.window, TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
-  InvalidateRect(g_tabs.window, nullptr, TRUE);
+  SendMessageA(Tabs().window, TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
+  InvalidateRect(Tabs().window, nullptr, TRUE);
 }
 
 void TabSelect(const std::string& title) {
   int i = TabIndex(title);
-  if (i >= 0 && TabCtrl_GetCurSel(g_tabs.window) != i) {
-    TabCtrl_SetCurSel(g_tabs.window, i);
-    InvalidateRect(g_tabs.window, nullptr, TRUE);
+  if (i >= 0 && TabCtrl_GetCurSel(Tabs().window) != i) {
+    TabCtrl_SetCurSel(Tabs().window, i);
+    InvalidateRect(Tabs().window, nullptr, TRUE);
   }
 }
 
 void ActivateSelectedTab() {
-  int i = TabCtrl_GetCurSel(g_tabs.window);
+  int i = TabCtrl_GetCurSel(Tabs().window);
   if (i < 0) return;
   ActivateDocumentByTitle(TitleOf(i));
-  InvalidateRect(g_tabs.window, nullptr, TRUE);
+  InvalidateRect(Tabs().window, nullptr, TRUE);
 }

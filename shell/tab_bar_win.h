@@ -11,7 +11,7 @@ HWND TabBarWindow();
 // Height of the first tab's rectangle, 0 when there is no tab.
 int TabBarHeight();
 
-// colour -1 means 0xE6E6E6.
+// colour -1 means kTabColourGrey.
 void TabInsertFront(const std::string& title, COLORREF colour);
 void TabRemove(const std::string& title);
 void TabRename(const std::string& oldTitle, const std::string& newTitle);
