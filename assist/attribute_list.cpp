@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "assist/html_tags.h"
+#include "lang/html_tags.h"
 #include "assist/text_scan.h"
 #include "platform/sjis.h"
 
@@ -12,6 +12,17 @@ bool IsAsciiLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a'
 bool IsAsciiDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
+
+int BuildAttributeItems(std::string_view tag, std::vector<CompletionItem>& items) {
+  items.clear();
+  HtmlTagAttributes found;
+  if (!FindHtmlTagAttributes(tag, found)) return 0;
+  for (const char* const* a = found.names; *a; ++a) items.push_back({*a, 0, kItemTagAttribute});
+  if (found.common) {
+    for (const char* a : {"class", "id", "style"}) items.push_back({a, 0, kItemCommonAttribute});
+  }
+  return 1;
+}
 
 bool OpenAttributeList(const char* text, int length, int p,
                        std::vector<CompletionItem>& items, int& startByte) {

@@ -7,118 +7,18 @@ namespace {
 
 using assist::EqualsNoCase;
 
-struct BlockRow {
-  Block block;
-  const char* opener;
-  const char* closer;    // as recognised ("End" joined to its word)
-  const char* inserted;
-  const char* further[3];
-};
-
-const BlockRow kBlocks[] = {
-    {Block::kIf, "If", "EndIf", "End If", {"Else"}},
-    {Block::kClass, "Class", "EndClass", "End Class", {"Private", "Protected", "Public"}},
-    {Block::kInterface, "Interface", "EndInterface", "End Interface", {}},
-    {Block::kDo, "Do", "Loop", "Loop", {}},
-    {Block::kEnum, "Enum", "EndEnum", "End Enum", {}},
-    {Block::kFor, "For", "Next", "Next", {}},
-    {Block::kFunction, "Function", "EndFunction", "End Function", {}},
-    {Block::kSelect, "Select", "EndSelect", "End Select", {"Case"}},
-    {Block::kSub, "Sub", "EndSub", "End Sub", {}},
-    {Block::kType, "Type", "EndType", "End Type", {}},
-    {Block::kWhile, "While", "Wend", "Wend", {}},
-    {Block::kWith, "With", "EndWith", "End With", {}},
-};
-
-const char* const kIndentWords[] = {"Case", "Class", "Do", "Else", "ElseIf", "Enum", "For",
-                                    "Function", "Interface", "Select", "SelectCase", "Sub",
-                                    "Type", "While", "With", "Private", "Protected", "Public"};
-
-const BlockRow* RowOf(Block block) {
-  for (const BlockRow& row : kBlocks) {
-    if (row.block == block) return &row;
-  }
-  return nullptr;
-}
-
-std::string_view WordAt(std::string_view s, size_t& i) {
-  while (i < s.size() && assist::IsBlank(static_cast<unsigned char>(s[i]))) ++i;
-  size_t b = i;
-  while (i < s.size() && IsWordChar(static_cast<unsigned char>(s[i]))) ++i;
-  return s.substr(b, i - b);
-}
-
-// True when the part of s from `from` up to an apostrophe, colon or line end
-// outside double quotes ends with "Then".
-bool EndsWithThen(std::string_view s, size_t from) {
-  bool inString = false;
-  size_t end = from;
-  for (; end < s.size(); ++end) {
-    char c = s[end];
-    if (c == '"') {
-      inString = !inString;
-    } else if (!inString && (c == '\'' || c == ':' || c == '\r' || c == '\n')) {
-      break;
-    }
-  }
-  while (end > from && assist::IsBlank(static_cast<unsigned char>(s[end - 1]))) --end;
-  return end - from >= 4 && EqualsNoCase(s.substr(end - 4, 4), "Then");
-}
-
 // kSub or kFunction for "Virtual Sub"/"Virtual Function": a virtual method
 // with a body ends like a Sub or Function, so backward searches pair them.
 Block VirtualBodyOf(std::string_view statement) {
   size_t i = 0;
-  if (!EqualsNoCase(WordAt(statement, i), "Virtual")) return Block::kNone;
-  std::string_view w = WordAt(statement, i);
+  if (!EqualsNoCase(BlockWordAt(statement, i), "Virtual")) return Block::kNone;
+  std::string_view w = BlockWordAt(statement, i);
   if (EqualsNoCase(w, "Sub")) return Block::kSub;
   if (EqualsNoCase(w, "Function")) return Block::kFunction;
   return Block::kNone;
 }
 
 }  // namespace
-
-const char* BlockCloserText(Block block) {
-  const BlockRow* row = RowOf(block);
-  return row ? row->inserted : "";
-}
-
-int OpensIndent(std::string_view line) {
-  size_t i = 0;
-  std::string_view word = WordAt(line, i);
-  if (EqualsNoCase(word, "If")) return EndsWithThen(line, i) ? 1 : 0;
-  for (const char* w : kIndentWords) {
-    if (EqualsNoCase(word, w)) return 1;
-  }
-  return 0;
-}
-
-Block BlockOpenerOf(std::string_view statement) {
-  size_t i = 0;
-  std::string_view word = WordAt(statement, i);
-  if (word.empty()) return Block::kNone;
-  if (EqualsNoCase(word, "If")) return EndsWithThen(statement, i) ? Block::kIf : Block::kNone;
-  if (EqualsNoCase(word, "SelectCase")) return Block::kSelect;
-  for (const BlockRow& row : kBlocks) {
-    if (EqualsNoCase(word, row.opener)) return row.block;
-  }
-  return Block::kNone;
-}
-
-Block BlockCloserOf(std::string_view statement) {
-  size_t i = 0;
-  std::string_view word = WordAt(statement, i);
-  if (word.empty()) return Block::kNone;
-  std::string joined(word);
-  if (EqualsNoCase(word, "End") && i < statement.size() &&
-      assist::IsBlank(static_cast<unsigned char>(statement[i]))) {
-    joined += WordAt(statement, i);
-  }
-  for (const BlockRow& row : kBlocks) {
-    if (EqualsNoCase(joined, row.closer)) return row.block;
-  }
-  return Block::kNone;
-}
 
 OpenBlockWalker::OpenBlockWalker(const char* text, int length, int n, int backNumSetting) : text_(text) {
   const int limit = assist::EffectiveBackNum(backNumSetting);
@@ -194,11 +94,9 @@ bool OfferBlockCompletion(const char* text, int length, int letterByte, int back
     if (colons.empty() || colons.back() != b - 1) return false;
   }
   if (!FindOpenBlock(text, length, letterByte, backNumSetting, out.open)) return false;
-  const BlockRow* row = RowOf(out.open.block);
-  out.items.push_back({row->inserted, 0, kItemBlock});
-  for (const char* f : row->further) {
-    if (f) out.items.push_back({f, 0, kItemBlock});
-  }
+  out.items.push_back({BlockCloserText(out.open.block), 0, kItemBlock});
+  const char* const* further = BlockFurtherItems(out.open.block);
+  for (int i = 0; i < 3 && further[i]; ++i) out.items.push_back({further[i], 0, kItemBlock});
   bool any = false;
   for (const CompletionItem& item : out.items) {
     unsigned char first = static_cast<unsigned char>(item.text[0]);

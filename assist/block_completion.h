@@ -8,20 +8,7 @@
 
 #include "assist/completion_items.h"
 #include "assist/text_scan.h"
-
-enum class Block { kNone, kIf, kClass, kInterface, kDo, kEnum, kFor, kFunction, kSelect, kSub, kType, kWhile, kWith };
-
-// The inserted closer ("End If", "Next", ...) of a block, or "".
-const char* BlockCloserText(Block block);
-
-// 1 when the line (its TABs already skipped) opens an extra indent level.
-int OpensIndent(std::string_view line);
-
-// The block a statement opens (leading blanks are skipped), or kNone. An If
-// opens a block only when the statement ends with "Then".
-Block BlockOpenerOf(std::string_view statement);
-// The block a statement closes; "End" plus blanks plus a word reads as one.
-Block BlockCloserOf(std::string_view statement);
+#include "lang/blocks.h"
 
 // The blocks open at byte n, innermost first. Statements are walked
 // backwards from n, at most backNumSetting line breaks (the

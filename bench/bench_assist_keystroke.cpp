@@ -81,7 +81,7 @@ struct OpenList {
 void TypeIntoList(TextDocument& doc, OpenList& list, char c) {
   const bool closes = TypedCharClosesList(c, false);
   benchmark::DoNotOptimize(closes);
-  doc.ReplaceSelection(std::string_view(&c, 1), true);
+  doc.ReplaceSelection(std::string_view(&c, 1));
   ++list.typedLength;
   const int caret = doc.CaretByte();
   const std::string typed = doc.Substr(list.startByte, list.startByte + list.typedLength);
@@ -96,8 +96,8 @@ void TypeIntoList(TextDocument& doc, OpenList& list, char c) {
 
 void Backspace(TextDocument& doc, OpenList* list) {
   const int caret = doc.CaretByte();
-  doc.SetSelection(caret - 1, caret, false);
-  doc.ReplaceSelection("", true);
+  doc.PlaceSelection(caret - 1, caret);
+  doc.ReplaceSelection("");
   if (list) --list->typedLength;
 }
 

@@ -11,7 +11,7 @@
 
 #include "bench_text.h"
 #include "editor/editing.h"
-#include "shell/document_kind.h"
+#include "lang/document_kind.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ std::string MakeSource(size_t bytes) { return MakeDialectSource(bytes, DialectSh
 
 std::unique_ptr<DocumentSlot> MakeSlot(std::string text) {
   auto slot = std::make_unique<DocumentSlot>();
-  slot->kind = kDocSource;
-  slot->text = std::make_unique<TextDocument>(std::move(text), kDocSource);
+  slot->kind = DocumentKind::kSource;
+  slot->text = std::make_unique<TextDocument>(std::move(text), DocumentKind::kSource);
   slot->undo = std::make_unique<UndoRing>();
   return slot;
 }
@@ -39,7 +39,7 @@ void TypeThroughEditSelection(benchmark::State& state, size_t bytes) {
   auto slot = MakeSlot(MakeSource(bytes));
   TextDocument& doc = *slot->text;
   const int at = Middle(doc);
-  doc.SetSelection(at, at, false);
+  doc.PlaceSelection(at, at);
   int typed = 0;
   for (auto _ : state) {
     auto t0 = Clock::now();
@@ -49,7 +49,7 @@ void TypeThroughEditSelection(benchmark::State& state, size_t bytes) {
     if (++typed == 32) {
       while (Undo(*slot)) {
       }
-      doc.SetSelection(at, at, false);
+      doc.PlaceSelection(at, at);
       typed = 0;
     }
   }
@@ -59,16 +59,16 @@ void TypeThroughReplaceSelection(benchmark::State& state, size_t bytes) {
   auto slot = MakeSlot(MakeSource(bytes));
   TextDocument& doc = *slot->text;
   const int at = Middle(doc);
-  doc.SetSelection(at, at, false);
+  doc.PlaceSelection(at, at);
   int typed = 0;
   for (auto _ : state) {
     auto t0 = Clock::now();
-    doc.ReplaceSelection("a", false);
+    doc.ReplaceSelection("a");
     auto t1 = Clock::now();
     state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
     if (++typed == 32) {
-      doc.SetSelection(at, at + typed, false);
-      doc.ReplaceSelection("", false);
+      doc.PlaceSelection(at, at + typed);
+      doc.ReplaceSelection("");
       typed = 0;
     }
   }
@@ -81,7 +81,7 @@ void EnterWithAutoIndent(benchmark::State& state, size_t bytes) {
   const int at = Middle(doc) + 5;  // inside an indented line
   const int end = doc.LineEnd(doc.LineOfByte(at));
   for (auto _ : state) {
-    doc.SetSelection(end, end, false);
+    doc.PlaceSelection(end, end);
     auto t0 = Clock::now();
     TypeEnter(*slot, true);
     auto t1 = Clock::now();
@@ -94,7 +94,7 @@ void UndoRedoPair(benchmark::State& state, size_t bytes) {
   auto slot = MakeSlot(MakeSource(bytes));
   TextDocument& doc = *slot->text;
   const int at = Middle(doc);
-  doc.SetSelection(at, at, false);
+  doc.PlaceSelection(at, at);
   TypeByte(*slot, 'w');
   for (auto _ : state) {
     Undo(*slot);
@@ -176,7 +176,7 @@ void BlockIndentAll(benchmark::State& state) {
   auto slot = MakeSlot(Text10MB());
   TextDocument& doc = *slot->text;
   for (auto _ : state) {
-    doc.SetSelection(doc.Length(), 0, false);
+    doc.PlaceSelection(doc.Length(), 0);
     BlockIndent(*slot, false);
     state.PauseTiming();
     Undo(*slot);

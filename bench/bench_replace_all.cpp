@@ -34,8 +34,8 @@ const char* Needle(bool regex) { return regex ? "As\\s+Long" : "As Long"; }
 
 std::unique_ptr<DocumentSlot> MakeSlot(const std::string& text) {
   auto slot = std::make_unique<DocumentSlot>();
-  slot->kind = kDocText;
-  slot->text = std::make_unique<TextDocument>(text, kDocText);
+  slot->kind = DocumentKind::kText;
+  slot->text = std::make_unique<TextDocument>(text, DocumentKind::kText);
   slot->undo = std::make_unique<UndoRing>();
   return slot;
 }
@@ -100,7 +100,7 @@ void BM_ReplaceAllThroughCStr(benchmark::State& state) {
     for (;;) {
       SearchHit h = FindInText(doc.CStr(), doc.Length(), from, "As Long", true, false, &Engine());
       if (!h.Found()) break;
-      doc.SetSelection(h.pos + h.length, h.pos, false);
+      doc.PlaceSelection(h.pos + h.length, h.pos);
       EditSelection(*slot, "As Integer", false, false);
       from = h.pos + 10;
       ++count;

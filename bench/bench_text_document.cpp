@@ -44,15 +44,15 @@ using Clock = std::chrono::steady_clock;
 void TypeIndexed(benchmark::State& state, size_t bytes, Where where) {
   TextDocument& doc = Document(bytes);
   const int at = Place(std::string_view(doc.CStr(), doc.Length()), where);
-  doc.SetSelection(at, at, false);
-  doc.ReplaceSelection("a", false);  // the first key moves the gap and the pending shifts here
-  doc.SetSelection(at, at + 1, false);
-  doc.ReplaceSelection("", false);
+  doc.PlaceSelection(at, at);
+  doc.ReplaceSelection("a");  // the first key moves the gap and the pending shifts here
+  doc.PlaceSelection(at, at + 1);
+  doc.ReplaceSelection("");
   for (auto _ : state) {
     auto t0 = Clock::now();
     int s, e;
     doc.SelectionBytes(s, e);
-    doc.ReplaceSelection("a", false);
+    doc.ReplaceSelection("a");
     ViewPos caret = doc.ViewFromByte(doc.CaretByte());
     int digits;
     int width = doc.ComputeGutter(digits);
@@ -60,8 +60,8 @@ void TypeIndexed(benchmark::State& state, size_t bytes, Where where) {
     benchmark::DoNotOptimize(caret);
     benchmark::DoNotOptimize(width);
     state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
-    doc.SetSelection(at, at + 1, false);
-    doc.ReplaceSelection("", false);
+    doc.PlaceSelection(at, at + 1);
+    doc.ReplaceSelection("");
   }
   state.counters["docMB"] = doc.Length() / 1048576.0;
 }
@@ -97,8 +97,8 @@ void TypeFarApart(benchmark::State& state, size_t bytes) {
   int64_t i = 0;
   for (auto _ : state) {
     int at = (i++ % 2 == 0) ? doc.Length() / 4 : doc.Length() / 4 * 3;
-    doc.SetSelection(at, at, false);
-    doc.ReplaceSelection("a", false);
+    doc.PlaceSelection(at, at);
+    doc.ReplaceSelection("a");
   }
 }
 
@@ -122,10 +122,10 @@ void TypeLongLine(benchmark::State& state, bool rightTurn, bool widths) {
   if (widths) cache.Widest(doc);
   const int at = doc.Length();
   auto type = [&](int from, int to, const char* text) {
-    doc.SetSelection(from, to, false);
+    doc.PlaceSelection(from, to);
     int s, e;
     doc.SelectionBytes(s, e);
-    doc.ReplaceSelection(text, false);
+    doc.ReplaceSelection(text);
     if (widths) cache.LinesChanged(doc, doc.LineOfByte(s), doc.LineOfByte(s + 1));
     return doc.ViewFromByte(doc.CaretByte());
   };
@@ -159,8 +159,8 @@ void ReplaceAlongLongLine(benchmark::State& state, bool rightTurn) {
     state.ResumeTiming();
     int shift = 0;
     for (int at : matches) {
-      doc.SetSelection(at + shift + 2, at + shift, false);
-      doc.ReplaceSelection("IF_", false);
+      doc.PlaceSelection(at + shift + 2, at + shift);
+      doc.ReplaceSelection("IF_");
       ++shift;
     }
     benchmark::DoNotOptimize(doc.caretCol);

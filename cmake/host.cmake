@@ -10,6 +10,16 @@ endif()
 
 add_library(qcore STATIC ${QUILLET_CORE_SOURCES})
 quillet_code_options(qcore)
+# The layering rules are checked whenever a core file changes.
+file(GLOB_RECURSE QUILLET_CORE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/*/*.h ${CMAKE_SOURCE_DIR}/*/*.cpp)
+list(FILTER QUILLET_CORE_FILES EXCLUDE REGEX "/(tests|bench|build[^/]*|ancillar)/")
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/layers.stamp
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/check_layers.cmake
+  COMMAND ${CMAKE_COMMAND} -E touch ${CMAKE_BINARY_DIR}/layers.stamp
+  DEPENDS ${QUILLET_CORE_FILES} ${CMAKE_SOURCE_DIR}/cmake/check_layers.cmake
+  COMMENT "Checking the layering of the core")
+add_custom_target(layers DEPENDS ${CMAKE_BINARY_DIR}/layers.stamp)
+add_dependencies(qcore layers)
 add_library(qcharset STATIC ${QUILLET_CHARSET_SOURCES})
 quillet_code_options(qcharset)
 add_library(qregex STATIC ${QUILLET_REGEX_SOURCES})

@@ -1,7 +1,7 @@
 # Source discovery. In every subsystem folder a file ending in "_win.cpp" belongs
 # to the Win32 layer; every other .cpp is core code and must build without
 # <windows.h>. main_win.cpp holds the program entry only.
-set(QUILLET_SUBSYSTEMS platform shell editor assist search files prefs print
+set(QUILLET_SUBSYSTEMS platform lang shell editor assist search files prefs print
     project designer menuedit iconedit)
 
 set(QUILLET_CORE_SOURCES "")

@@ -2,59 +2,58 @@
 #include "editor/char_count_dialog_win.h"
 
 #include "editor/editing.h"
+#include "platform/window_object_win.h"
 #include "resources/ids.h"
-#include "shell/app.h"
+#include "shell/app_win.h"
 
 namespace {
 
-struct CharCountRequest {
-  CharCounts counts;
-  bool selection = false;
-};
+class CharCountDialogWindow {
+ public:
+  CharCountDialogWindow(const CharCounts& counts, bool selection) : counts_(counts), selection_(selection) {}
+  HWND hwnd = nullptr;
 
-void SetNumber(HWND dialog, int id, long long value) {
-  SetDlgItemTextA(dialog, id, GroupDigits(value).c_str());
-}
-
-void OnInit(HWND dialog, const CharCountRequest& request) {
-  if (request.selection) SetWindowTextA(dialog, "選択範囲の文字カウント");
-  SetNumber(dialog, IDC_COUNT_BYTES, request.counts.bytes);
-  SetNumber(dialog, IDC_COUNT_NONBLANK, request.counts.nonBlank);
-  SetNumber(dialog, IDC_COUNT_CHARS, request.counts.chars);
-  SetNumber(dialog, IDC_COUNT_LINES, request.counts.lines);
-}
-
-INT_PTR CALLBACK CharCountProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_INITDIALOG:
-      OnInit(dialog, *reinterpret_cast<const CharCountRequest*>(lp));
-      // The close button takes the focus, not the first number.
-      SetFocus(GetDlgItem(dialog, IDCANCEL));
-      return FALSE;
-    case WM_COMMAND:
-      if (LOWORD(wp) == IDCANCEL || LOWORD(wp) == IDOK) EndDialog(dialog, LOWORD(wp));
-      return TRUE;
-    case WM_CLOSE:
-      EndDialog(dialog, IDCANCEL);
-      return TRUE;
+  INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM) {
+    switch (msg) {
+      case WM_INITDIALOG: OnInit(); return FALSE;  // the focus has been set
+      case WM_COMMAND:
+        if (LOWORD(wp) == IDCANCEL || LOWORD(wp) == IDOK) EndDialog(hwnd, LOWORD(wp));
+        return TRUE;
+      case WM_CLOSE: EndDialog(hwnd, IDCANCEL); return TRUE;
+    }
+    return FALSE;
   }
-  return FALSE;
-}
+
+ private:
+  void SetNumber(int id, long long value) { SetDlgItemTextA(hwnd, id, GroupDigits(value).c_str()); }
+
+  void OnInit() {
+    if (selection_) SetWindowTextA(hwnd, "選択範囲の文字カウント");
+    SetNumber(IDC_COUNT_BYTES, counts_.bytes);
+    SetNumber(IDC_COUNT_NONBLANK, counts_.nonBlank);
+    SetNumber(IDC_COUNT_CHARS, counts_.chars);
+    SetNumber(IDC_COUNT_LINES, counts_.lines);
+    // The close button takes the focus, not the first number.
+    SetFocus(GetDlgItem(hwnd, IDCANCEL));
+  }
+
+  CharCounts counts_;
+  bool selection_;
+};
 
 }  // namespace
 
-void CharCountDialog(DocumentSlot& slot, bool selection) {
-  if (!slot.text) return;
-  TextDocument& doc = *slot.text;
-  CharCountRequest request;
-  request.selection = selection;
+void CharCountDialog(EditableText& text, bool selection) {
+  TextDocument& doc = text.doc;
+  CharCounts counts;
   if (selection) {
     int s, e;
     doc.SelectionBytes(s, e);
-    request.counts = CountCharacters(std::string_view(doc.RangePointer(s, e - s), static_cast<size_t>(e - s)));
+    counts = CountCharacters(std::string_view(doc.RangePointer(s, e - s), static_cast<size_t>(e - s)));
   } else {
-    request.counts = CountCharacters(std::string_view(doc.CStr(), static_cast<size_t>(doc.Length())));
+    counts = CountCharacters(std::string_view(doc.CStr(), static_cast<size_t>(doc.Length())));
   }
-  DialogBoxParamA(g_app.resLib, MAKEINTRESOURCEA(IDD_CHARCOUNT), g_app.frame, CharCountProc,
-                  reinterpret_cast<LPARAM>(&request));
+  CharCountDialogWindow dialog(counts, selection);
+  DialogBoxParamA(g_app.resLib.get(), MAKEINTRESOURCEA(IDD_CHARCOUNT), g_app.frame,
+                  ObjectDialogProc<CharCountDialogWindow>, reinterpret_cast<LPARAM>(&dialog));
 }

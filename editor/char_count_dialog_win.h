@@ -1,5 +1,5 @@
 #pragma once
 // The character-count dialog (resource 286) over the whole text or the selection.
-#include "shell/document_table.h"
+#include "editor/editable_text.h"
 
-void CharCountDialog(DocumentSlot& slot, bool selection);
+void CharCountDialog(EditableText& text, bool selection);

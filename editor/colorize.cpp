@@ -4,10 +4,10 @@
 #include <cstring>
 #include <string_view>
 
-#include "assist/html_tags.h"
-#include "editor/render_cache.h"
+#include "lang/html_tags.h"
+#include "lang/source_keywords.h"
 #include "platform/sjis.h"
-#include "shell/document_kind.h"
+#include "lang/document_kind.h"
 
 namespace {
 
@@ -29,89 +29,21 @@ struct ByteKinds {
 };
 const ByteKinds kBytes;
 
-const char* const kSourceKeywords[] = {
-    "#include", "#strict", "#console", "#prompt", "#N88BASIC", "#define", "#ifdef", "#ifndef", "#else",
-    "#endif", "Abstract", "Case", "Class", "Const", "Continue", "Debug", "Declare", "Def", "Delete", "Dim",
-    "Do", "Else", "ElseIf", "End", "EndIf", "EndFunction", "EndSub", "EndType", "EndSelect", "EndWith",
-    "Enum", "Exit", "ExitDo", "ExitFor", "ExitFunction", "ExitSub", "ExitWhile", "For", "Function", "GoSub",
-    "Goto", "If", "Inherits", "Interface", "Loop", "New", "Next", "Private", "Protected", "Public", "Return",
-    "Select", "SelectCase", "Sub", "Super", "Then", "Type", "TypeDef", "Until", "Virtual", "Wend", "While",
-    "With",
-};
-
-// A word of at most 16 bytes folded to lower case and packed into two words,
-// so that a lookup is a hash and one comparison.
-struct PackedWord {
-  uint64_t a = 0, b = 0;
-  bool operator==(const PackedWord& o) const { return a == o.a && b == o.b; }
-};
-constexpr int kMaxPacked = 16;
-
-PackedWord Pack(const unsigned char* p, int n) {
-  PackedWord w;
-  for (int i = 0; i < n; ++i) {
-    uint64_t c = p[i];
-    if (c >= 'A' && c <= 'Z') c += 'a' - 'A';
-    if (i < 8)
-      w.a |= c << (8 * i);
-    else
-      w.b |= c << (8 * (i - 8));
-  }
-  return w;
-}
-
-size_t Hash(const PackedWord& w) {
-  uint64_t h = (w.a ^ (w.b * 0x9E3779B97F4A7C15ull)) * 0xFF51AFD7ED558CCDull;
-  return static_cast<size_t>(h >> 57);  // 0..127
-}
-
-class KeywordTable {
- public:
-  KeywordTable() {
-    for (const char* k : kSourceKeywords) {
-      const int n = static_cast<int>(std::strlen(k));
-      lengths_[Fold(static_cast<unsigned char>(k[0]))] |= 1u << n;
-      PackedWord w = Pack(reinterpret_cast<const unsigned char*>(k), n);
-      size_t h = Hash(w);
-      while (used_[h]) h = (h + 1) % kSize;
-      used_[h] = true;
-      words_[h] = w;
-    }
-  }
-  bool Contains(const unsigned char* p, int n) const {
-    // Most identifiers fail on their first letter and length alone.
-    if (n <= 0 || n > kMaxPacked || !(lengths_[Fold(p[0])] & (1u << n))) return false;
-    PackedWord w = Pack(p, n);
-    for (size_t h = Hash(w); used_[h]; h = (h + 1) % kSize)
-      if (words_[h] == w) return true;
-    return false;
-  }
-
- private:
-  static unsigned char Fold(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
-
-  static constexpr size_t kSize = 128;
-  PackedWord words_[kSize];
-  bool used_[kSize] = {};
-  uint32_t lengths_[256] = {};  // by folded first byte: bit n set when a keyword has length n
-};
-const KeywordTable kKeywords;
-
 // No name of the tag table is longer than this; longer words skip the lookup.
 constexpr int kMaxTagLength = 16;
 
 bool IsKeyword(const unsigned char* p, int n, bool source) {
-  if (source) return kKeywords.Contains(p, n);
+  if (source) return IsSourceKeyword(p, n);
   return n <= kMaxTagLength && IsHtmlTag(std::string_view(reinterpret_cast<const char*>(p), n)) != 0;
 }
 
 }  // namespace
 
-void ColorRange(const char* text, int n, uint8_t* classes, int kind) {
+void ColorRange(const char* text, int n, uint8_t* classes, DocumentKind kind) {
   if (n <= 0) return;
   std::memset(classes, kColorDefault, static_cast<size_t>(n));
-  if (kind != kDocSource && kind != kDocHtml) return;
-  const bool source = kind == kDocSource;
+  if (kind != DocumentKind::kSource && kind != DocumentKind::kHtml) return;
+  const bool source = kind == DocumentKind::kSource;
   const auto* p = reinterpret_cast<const unsigned char*>(text);
   int i = 0;
   auto mark = [classes](int from, int to, uint8_t cls) {
@@ -160,7 +92,6 @@ void ColorizeDocument(TextDocument& doc) {
     const char* text = doc.RangePointer(0, n);
     ColorRange(text, n, doc.ClassRangePointer(0, n), doc.kind);
   }
-  if (auto* view = dynamic_cast<CachedTextView*>(doc.view)) view->caches.Reset();
 }
 
 void RecolorLines(TextDocument& doc, int firstLine, int lastLine) {
@@ -175,5 +106,4 @@ void RecolorLines(TextDocument& doc, int firstLine, int lastLine) {
     const char* text = doc.RangePointer(start, end - start);
     ColorRange(text, end - start, doc.ClassRangePointer(start, end - start), doc.kind);
   }
-  if (auto* view = dynamic_cast<CachedTextView*>(doc.view)) view->caches.LinesChanged(doc, first, std::max(first, lastLine));
 }

@@ -8,10 +8,10 @@
 
 // Fills the classes of the whole text by the document's kind.
 void ColorizeDocument(TextDocument& doc);
-// Recolours the whole lines [firstLine, lastLine] after an edit and tells the
-// view's render caches; installed as TextDocument::recolor.
+// Recolours the whole lines [firstLine, lastLine] after an edit (TextColouring
+// calls it for every edit).
 void RecolorLines(TextDocument& doc, int firstLine, int lastLine);
 
 // Classes of whole lines of contiguous text: n bytes starting at a line start
 // (the string flag starts cleared and is cleared at every CR LF).
-void ColorRange(const char* text, int n, uint8_t* classes, int kind);
+void ColorRange(const char* text, int n, uint8_t* classes, DocumentKind kind);

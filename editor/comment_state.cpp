@@ -90,7 +90,7 @@ void CommentStateCache::LinesChanged(TextDocument& doc, int firstLine, int lastL
 
 uint8_t CommentStateCache::StateAtRow(TextDocument& doc, int row) {
   Check(doc);
-  if (doc.kind != kDocSource && doc.kind != kDocHtml) return 0;
+  if (doc.kind != DocumentKind::kSource && doc.kind != DocumentKind::kHtml) return 0;
   row = std::clamp(row, 0, doc.RowCount() - 1);
   if (states_.empty()) states_.push_back(0);
   if (row >= ValidRows()) {
@@ -112,8 +112,8 @@ template <bool kWrap>
 void CommentStateCache::Walk(TextDocument& doc, int startRow, uint8_t st, int targetRow,
                              std::vector<uint8_t>& out) {
   const TextLayout& lay = doc.Layout();
-  const int kind = doc.kind;
-  const bool* special = kind == kDocSource ? kSpecial.source : kSpecial.html;
+  const DocumentKind kind = doc.kind;
+  const bool* special = kind == DocumentKind::kSource ? kSpecial.source : kSpecial.html;
   const int n = doc.Length();
   int row = startRow;
   int p = doc.RowStart(row);
@@ -156,7 +156,7 @@ void CommentStateCache::Walk(TextDocument& doc, int startRow, uint8_t st, int ta
 
 std::vector<uint8_t> CommentStatesFromStart(TextDocument& doc) {
   std::vector<uint8_t> out;
-  const int kind = doc.kind;
+  const DocumentKind kind = doc.kind;
   const int n = doc.Length();
   const TextLayout& lay = doc.Layout();
   const auto* b = reinterpret_cast<const unsigned char*>(doc.CStr());
@@ -168,14 +168,14 @@ std::vector<uint8_t> CommentStatesFromStart(TextDocument& doc) {
     unsigned char c = b[i];
     if (text_walk::WrapsBefore(lay, col, c)) {
       col = 0;
-      out.push_back((kind == kDocSource || kind == kDocHtml) ? st : 0);
+      out.push_back((kind == DocumentKind::kSource || kind == DocumentKind::kHtml) ? st : 0);
       continue;
     }
     text_walk::Step s = text_walk::StepAt(b, i, n, col, lay.tabSize);
     comment_state::Step(kind, st, c, at(i + 1), at(i + 2), at(i + 3), s.lineEnd);
     if (s.lineEnd) {
       col = 0;
-      out.push_back((kind == kDocSource || kind == kDocHtml) ? st : 0);
+      out.push_back((kind == DocumentKind::kSource || kind == DocumentKind::kHtml) ? st : 0);
     } else {
       col += s.cells;
     }

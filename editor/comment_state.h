@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "editor/text_document.h"
-#include "shell/document_kind.h"
+#include "lang/document_kind.h"
 
 namespace comment_state {
 
@@ -75,10 +75,10 @@ inline bool HtmlStep(uint8_t& st, unsigned char c, unsigned char n1, unsigned ch
   return false;
 }
 
-inline bool Step(int kind, uint8_t& st, unsigned char c, unsigned char n1, unsigned char n2, unsigned char n3,
+inline bool Step(DocumentKind kind, uint8_t& st, unsigned char c, unsigned char n1, unsigned char n2, unsigned char n3,
                  bool lineEnd) {
-  if (kind == kDocSource) return SourceStep(st, c, n1, lineEnd);
-  if (kind == kDocHtml) return lineEnd ? (st & kInside) != 0 : HtmlStep(st, c, n1, n2, n3);
+  if (kind == DocumentKind::kSource) return SourceStep(st, c, n1, lineEnd);
+  if (kind == DocumentKind::kHtml) return lineEnd ? (st & kInside) != 0 : HtmlStep(st, c, n1, n2, n3);
   return false;
 }
 
@@ -109,7 +109,7 @@ class CommentStateCache {
   std::vector<uint8_t> states_;
   uint64_t version_ = ~0ull;
   int rows_ = 0;  // rows of the text at that version
-  int kind_ = -1;
+  DocumentKind kind_ = DocumentKind::kNone;
   TextLayout shape_;
 };
 

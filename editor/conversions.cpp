@@ -7,7 +7,6 @@
 
 #include "editor/editing.h"
 #include "platform/sjis.h"
-#include "resources/ids.h"
 
 namespace {
 
@@ -144,46 +143,43 @@ std::string WrapLines(std::string_view text, int tabSize, int limit, bool quote)
   return out;
 }
 
-bool ConvertSelection(DocumentSlot& slot, int id, LocaleMapFn localeMap) {
-  if (!slot.text) return false;
-  TextDocument& doc = *slot.text;
+bool ConvertSelection(EditableText& text, Conversion conversion, LocaleMapFn localeMap) {
+  TextDocument& doc = text.doc;
   int s, e;
   doc.SelectionBytes(s, e);
-  if (id == ID_CONV_WRAP || id == ID_CONV_QUOTEWRAP) {
+  if (conversion == Conversion::kWrap || conversion == Conversion::kQuoteWrap) {
     s = doc.LineStartOf(s);
     e = doc.LineEnd(doc.LineOfByte(e));
-    doc.SetSelection(e, s, false);
+    doc.PlaceSelection(e, s);
   }
   const std::string work = doc.Substr(s, e);
   const TextLayout& layout = doc.Layout();
   std::string result;
-  switch (id) {
-    case ID_CONV_LOWER:
-    case ID_CONV_UPPER:
-      result = AsciiCase(work, id == ID_CONV_UPPER);
+  switch (conversion) {
+    case Conversion::kLower:
+    case Conversion::kUpper:
+      result = AsciiCase(work, conversion == Conversion::kUpper);
       break;
-    case ID_CONV_TAB2SPACE:
+    case Conversion::kTabsToSpaces:
       result = TabsToSpaces(work, layout.tabSize);
       break;
-    case ID_CONV_SPACE2TAB:
+    case Conversion::kSpacesToTabs:
       result = SpacesToTabs(work, layout.tabSize);
       break;
-    case ID_CONV_WRAP:
+    case Conversion::kWrap:
       result = WrapLines(work, layout.tabSize, layout.maxOneLineTextLength - 2, false);
       break;
-    case ID_CONV_QUOTEWRAP:
+    case Conversion::kQuoteWrap:
       result = WrapLines(work, layout.tabSize, layout.maxOneLineTextLength - 4, true);
       break;
-    default:
-      if (id < ID_CONV_HALFWIDTH || id > ID_CONV_HIRAGANA || !localeMap || !localeMap(id, work, result))
-        return false;
+    case Conversion::kHalfWidth:
+    case Conversion::kFullWidth:
+    case Conversion::kKatakana:
+    case Conversion::kHiragana:
+      if (!localeMap || !localeMap(conversion, work, result)) return false;
       break;
   }
   if (result == work) return false;
-  EditSelection(slot, result, true, true);
-  if (doc.view) {
-    doc.view->EnsureCaretVisible(false, false);
-    doc.view->UpdateCaret(false);
-  }
+  EditSelection(text, result, EditOrigin::kPasted);
   return true;
 }

@@ -3,15 +3,14 @@
 
 #include <climits>
 
-#include "resources/ids.h"
 
-bool LocaleMapText(int id, std::string_view in, std::string& out) {
+bool LocaleMapText(Conversion conversion, std::string_view in, std::string& out) {
   DWORD flags = 0;
-  switch (id) {
-    case ID_CONV_HALFWIDTH: flags = LCMAP_HALFWIDTH; break;
-    case ID_CONV_FULLWIDTH: flags = LCMAP_FULLWIDTH; break;
-    case ID_CONV_KATAKANA: flags = LCMAP_KATAKANA; break;
-    case ID_CONV_HIRAGANA: flags = LCMAP_HIRAGANA; break;
+  switch (conversion) {
+    case Conversion::kHalfWidth: flags = LCMAP_HALFWIDTH; break;
+    case Conversion::kFullWidth: flags = LCMAP_FULLWIDTH; break;
+    case Conversion::kKatakana: flags = LCMAP_KATAKANA; break;
+    case Conversion::kHiragana: flags = LCMAP_HIRAGANA; break;
     default: return false;
   }
   out.clear();

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "editor/editing.h"
 #include "platform/win_types.h"
 
-bool LocaleMapText(int id, std::string_view in, std::string& out);
+bool LocaleMapText(Conversion conversion, std::string_view in, std::string& out);

@@ -47,69 +47,61 @@ void AbsorbJoins(const TextDocument& doc, int& s, int& e, std::string& text) {
   }
 }
 
-void AfterStep(TextDocument& doc) {
-  if (!doc.view) return;
-  doc.view->EnsureCaretVisible(false, false);
-  doc.view->UpdateCaret(false);
-  doc.view->RefreshCommandStates();
-}
-
 }  // namespace
 
-void EditSelection(DocumentSlot& slot, std::string_view text, bool paste, bool scroll) {
-  if (!slot.text) return;
+void EditSelection(EditableText& text, std::string_view str, EditOrigin origin) {
   // A lead byte ending the text would pair with the byte after it in the
   // document and shift every character after it; it is not a character.
-  if (EndsWithLoneLead(text)) text.remove_suffix(1);
-  TextDocument& doc = *slot.text;
-  PendingIndentCommit(slot);
+  if (EndsWithLoneLead(str)) str.remove_suffix(1);
+  TextDocument& doc = text.doc;
   int s, e;
   doc.SelectionBytes(s, e);
-  if (text.empty() && s == e) return;
+  if (str.empty() && s == e && !text.pendingIndent) return;
   // The document stores NUL bytes as blanks; the entry holds what it stores.
-  std::string inserted(text);
+  // Everything the edit allocates is taken before the text changes, so that
+  // running out of memory leaves the document as it was.
+  std::string inserted(str);
   BlankNuls(inserted);
+  PendingIndentCommit(text);
+  PrepareUndoPush(text.undo, inserted.size());
+  doc.SelectionBytes(s, e);
+  if (inserted.empty() && s == e) return;
   const int oldS = s, oldE = e;
   AbsorbJoins(doc, s, e, inserted);
   if (s != oldS || e != oldE) doc.PlaceSelection(e, s);
   std::string removed = s < e ? doc.Substr(s, e) : std::string();
-  const uint64_t before = doc.Version();
-  doc.ReplaceSelection(inserted, scroll);
   // A text too large for the document leaves it unchanged: nothing to record.
-  if (doc.Version() == before) return;
-  const int kind = s < e ? 3 : (paste ? 2 : 1);
+  if (!doc.ReplaceSelection(inserted)) return;
+  const UndoKind kind = s < e ? UndoKind::kReplace : origin == EditOrigin::kPasted ? UndoKind::kBlock : UndoKind::kTyped;
   const int len = static_cast<int>(inserted.size());
-  PushUndo(slot, kind, std::move(inserted), std::move(removed), s, s + len, s, e);
+  PushUndo(text, kind, std::move(inserted), std::move(removed), s, s + len, s, e);
 }
 
-bool Undo(DocumentSlot& slot) {
-  if (!slot.text || !slot.undo) return false;
-  PendingIndentCancel(slot);
-  UndoRing& ring = *slot.undo;
+bool Undo(EditableText& text) {
+  PendingIndentCancel(text);
+  UndoRing& ring = text.undo;
   const int b = UndoRing::Before(ring.index);
   const UndoEntry& entry = ring.entries[b];
-  if (entry.kind == 0) return false;
-  TextDocument& doc = *slot.text;
-  ring.index = b;
+  if (entry.kind == UndoKind::kEmpty) return false;
+  TextDocument& doc = text.doc;
   doc.PlaceSelection(entry.newStart, entry.newEnd);
-  doc.ReplaceSelection(entry.kind == 3 ? std::string_view(entry.removed) : std::string_view(), true);
-  AfterStep(doc);
+  if (!doc.ReplaceSelection(entry.kind == UndoKind::kReplace ? std::string_view(entry.removed) : std::string_view()))
+    return false;
+  ring.index = b;
   return true;
 }
 
-bool Redo(DocumentSlot& slot) {
-  if (!slot.text || !slot.undo) return false;
-  UndoRing& ring = *slot.undo;
+bool Redo(EditableText& text) {
+  UndoRing& ring = text.undo;
   const UndoEntry& entry = ring.entries[ring.index];
-  if (entry.kind == 0) return false;
-  PendingIndentCancel(slot);
-  TextDocument& doc = *slot.text;
-  if (entry.kind == 3)
+  if (entry.kind == UndoKind::kEmpty) return false;
+  PendingIndentCancel(text);
+  TextDocument& doc = text.doc;
+  if (entry.kind == UndoKind::kReplace)
     doc.PlaceSelection(entry.oldStart, entry.oldEnd);
   else
     doc.PlaceSelection(entry.newStart, entry.newStart);
-  doc.ReplaceSelection(entry.inserted, true);
+  if (!doc.ReplaceSelection(entry.inserted)) return false;
   ring.index = UndoRing::After(ring.index);
-  AfterStep(doc);
   return true;
 }

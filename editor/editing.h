@@ -4,16 +4,23 @@
 #include <string>
 #include <string_view>
 
-#include "shell/document_table.h"
+#include "editor/editable_text.h"
 
 // ---- the undoable edit and the undo ring (edit_selection.cpp, undo_ring.cpp)
 
+// Whether an insertion without a selection was typed or pasted (a paste is
+// one undo step of its own, typed runs merge).
+enum class EditOrigin { kTyped, kPasted };
+
 // Commits a pending indent, records the undo entry, replaces the selection.
-void EditSelection(DocumentSlot& slot, std::string_view text, bool paste, bool scroll);
-// Records or merges an undo entry on the slot's ring (the redo history is
-// dropped first); the menu states follow when undo or redo changes availability.
-void PushUndo(DocumentSlot& slot, int kind, std::string inserted, std::string removed, int newStart, int newEnd,
-              int oldStart, int oldEnd);
+// The view follows in the caller's after-edit step.
+void EditSelection(EditableText& text, std::string_view inserted, EditOrigin origin = EditOrigin::kTyped);
+// Room in the entry a typed insertion of that length would merge into, taken
+// before the edit so that recording it afterwards cannot run out of memory.
+void PrepareUndoPush(UndoRing& ring, size_t insertedLength);
+// Records or merges an undo entry on the ring (the redo history is dropped first).
+void PushUndo(EditableText& text, UndoKind kind, std::string inserted, std::string removed, int newStart,
+              int newEnd, int oldStart, int oldEnd);
 bool IsBreakChar(unsigned char c);
 // Undo is possible when the slot before index holds a step; redo when the slot at index does.
 bool CanUndo(const UndoRing& ring);
@@ -21,64 +28,64 @@ bool CanRedo(const UndoRing& ring);
 int UndoStepCount(const UndoRing& ring);
 int RedoStepCount(const UndoRing& ring);
 // One step back or forward; false (and a beep by the caller) when there is none.
-bool Undo(DocumentSlot& slot);
-bool Redo(DocumentSlot& slot);
+bool Undo(EditableText& text);
+bool Redo(EditableText& text);
 
 // ---- provisional indentation (pending_indent.cpp)
 
 // Removes the provisional indentation from the text and forgets it.
-void PendingIndentCancel(DocumentSlot& slot);
+void PendingIndentCancel(EditableText& text);
 // Backspace on a provisional indent: drops one TAB (the last one cancels it).
-void PendingIndentShorten(DocumentSlot& slot);
+void PendingIndentShorten(EditableText& text);
 // Records the provisional indentation as an ordinary typed insertion (the text
 // stays as it is); EditSelection does this itself.
-void PendingIndentCommit(DocumentSlot& slot);
+void PendingIndentCommit(EditableText& text);
 // Inserts `tabs` TABs at the caret without an undo entry and remembers them.
-void PendingIndentBegin(DocumentSlot& slot, int tabs);
+void PendingIndentBegin(EditableText& text, int tabs);
 // First byte of the provisional indentation, or -1 when there is none.
-int PendingIndentStart(const DocumentSlot& slot);
+int PendingIndentStart(const EditableText& text);
 
-// ---- typing (type_character.cpp: the document side; type_character_win.cpp: the window side)
-
-// WM_CHAR handling for Enter, Tab (with shift state) and printable bytes.
-void TypeCharacter(DocumentSlot& slot, unsigned char c, bool shift);
-// True while Enter with auto-indent is being processed: gaining the focus
-// must not show the caret then.
-bool EditorCaretSuppressed();
+// ---- typing (type_character.cpp)
 
 // A typed byte (printable or a TAB inside one line) as a typed insertion. The
 // first byte of a double-byte character is held until its second byte arrives;
 // both are then inserted together (a lead byte followed by anything else is dropped).
 enum class TypedBytes { kHeld, kByte, kCharacter };
-TypedBytes TypeByte(DocumentSlot& slot, unsigned char c);
+TypedBytes TypeByte(EditableText& text, unsigned char c);
 // Forgets a held first byte (another key came in between).
-void DropHeldLead(DocumentSlot& slot);
-// The held first byte of this slot, or 0.
-unsigned char HeldLeadByte(const DocumentSlot& slot);
+void DropHeldLead(EditableText& text);
+// The held first byte, or 0.
+unsigned char HeldLeadByte(const EditableText& text);
 enum class EnterOutcome { kNewlineOnly, kPendingIndent, kIndentInserted };
 // Enter: CR LF, then with auto-indent the TABs of the reference line (one more
 // after a block opener in a Source document).
-EnterOutcome TypeEnter(DocumentSlot& slot, bool autoIndent);
+EnterOutcome TypeEnter(EditableText& text, bool autoIndent);
 // Leading TABs of the nearest non-empty line ending at or before byte b (the
 // reference line of Enter), plus one when `source` and the line opens a block.
 int ReferenceLineTabs(const TextDocument& doc, int b, bool source);
 // True when the selection's lines span at least one CR LF (Tab then indents the block).
 bool SelectionSpansLines(const TextDocument& doc);
 // Tab / Shift+Tab over the lines of the selection, as one replacement.
-void BlockIndent(DocumentSlot& slot, bool outdent);
+void BlockIndent(EditableText& text, bool outdent);
 // The block with a TAB added before every non-empty line, or with one leading
 // TAB removed from every line.
 std::string BlockIndentText(std::string_view block, bool outdent);
 
 // ---- selection conversions (conversions.cpp)
 
-// Maps text with the locale (half-width, full-width, katakana, hiragana by
-// command ID); false when the mapping failed.
-using LocaleMapFn = bool (*)(int id, std::string_view in, std::string& out);
-// Converts the selection by command ID (40168-40175, 40182, 40183). The
-// locale-dependent IDs use localeMap (none: nothing happens). False when
-// nothing was converted.
-bool ConvertSelection(DocumentSlot& slot, int id, LocaleMapFn localeMap);
+enum class Conversion {
+  kLower, kUpper, kHalfWidth, kFullWidth, kKatakana, kHiragana, kTabsToSpaces, kSpacesToTabs, kQuoteWrap, kWrap,
+};
+// True for the conversions the locale performs (width and kana).
+constexpr bool IsLocaleConversion(Conversion c) {
+  return c == Conversion::kHalfWidth || c == Conversion::kFullWidth || c == Conversion::kKatakana ||
+         c == Conversion::kHiragana;
+}
+// Maps text with the locale (a locale conversion); false when the mapping failed.
+using LocaleMapFn = bool (*)(Conversion conversion, std::string_view in, std::string& out);
+// Converts the selection. The locale conversions use localeMap (none:
+// nothing happens). False when nothing was converted.
+bool ConvertSelection(EditableText& text, Conversion conversion, LocaleMapFn localeMap);
 // The pure conversions.
 std::string AsciiCase(std::string_view text, bool upper);
 std::string TabsToSpaces(std::string_view text, int tabSize);

@@ -1,8 +1,11 @@
 // The drag auto-scroll worker: while a mouse selection is dragged outside the
 // text area it asks the window every 70 ms to follow the pointer. The worker
-// only reads the `autoScroll` flag and posts; the caret, the scroll bars and
-// the text are touched on the GUI thread alone.
+// only reads the flag and posts; the caret, the scroll bars and the text are
+// touched on the GUI thread alone.
+#include <memory>
+
 #include "editor/editor_view_win.h"
+#include "shell/messages_win.h"
 
 namespace {
 
@@ -14,57 +17,51 @@ struct WorkerArgs {
 };
 
 DWORD WINAPI AutoScrollWorker(void* p) {
-  WorkerArgs args = *static_cast<WorkerArgs*>(p);
-  delete static_cast<WorkerArgs*>(p);
-  while (args.flag->load() == 1) {
-    PostMessageA(args.editor, WM_USER + 80, kAutoScrollStep, 0);
+  const std::unique_ptr<WorkerArgs> args(static_cast<WorkerArgs*>(p));
+  while (args->flag->load() == 1) {
+    PostMessageA(args->editor, kMsgAutoScrollStep, 0, 0);
     Sleep(kStepMs);
   }
   return 0;
 }
 
-void WaitForWorker(EditorView& view) {
-  if (!view.autoScrollThread) return;
-  // The worker never waits for this thread, so it ends within one step.
-  WaitForSingleObject(view.autoScrollThread, INFINITE);
-  CloseHandle(view.autoScrollThread);
-  view.autoScrollThread = nullptr;
-}
-
 }  // namespace
 
-void StartAutoScroll(TextDocument& doc) {
-  EditorView* view = ViewOf(doc);
-  if (!view || doc.autoScroll.load() == 1) return;
-  WaitForWorker(*view);  // a worker told to stop may still be sleeping
-  doc.autoScroll = 1;
-  auto* args = new WorkerArgs{view->hwnd, &doc.autoScroll};
-  view->autoScrollThread = CreateThread(nullptr, 0, AutoScrollWorker, args, 0, nullptr);
-  if (!view->autoScrollThread) {
-    delete args;
-    doc.autoScroll = 0;
+void EditorView::WaitForAutoScroll() {
+  if (!autoScrollThread_) return;
+  // The worker never waits for this thread, so it ends within one step.
+  WaitForSingleObject(autoScrollThread_.get(), INFINITE);
+  autoScrollThread_.reset();
+}
+
+void EditorView::StartAutoScroll() {
+  if (autoScroll_.load() == 1) return;
+  WaitForAutoScroll();  // a worker told to stop may still be sleeping
+  autoScroll_ = 1;
+  auto args = std::make_unique<WorkerArgs>(WorkerArgs{hwnd, &autoScroll_});
+  autoScrollThread_.reset(CreateThread(nullptr, 0, AutoScrollWorker, args.get(), 0, nullptr));
+  if (autoScrollThread_)
+    args.release();  // the worker owns them now
+  else
+    autoScroll_ = 0;
+}
+
+void EditorView::JoinAutoScroll() {
+  autoScroll_ = 0;
+  WaitForAutoScroll();
+}
+
+void EditorView::OnAutoScrollStep() {
+  if (autoScroll_.load() != 1 || GetCapture() != hwnd) {
+    UpdateCaret(false);  // what the message asks of a window that is not dragging
+    return;
   }
-}
-
-void StopAutoScroll(TextDocument& doc) { doc.autoScroll = 0; }
-
-void JoinAutoScroll(TextDocument& doc) {
-  doc.autoScroll = 0;
-  if (EditorView* view = ViewOf(doc)) WaitForWorker(*view);
-}
-
-void AutoScrollStep(HWND editor) {
-  DocumentSlot* slot = SlotOfEditor(editor);
-  if (!slot) return;
-  TextDocument& doc = *slot->text;
-  if (doc.autoScroll.load() != 1 || GetCapture() != editor) return;
   POINT p{};
   GetCursorPos(&p);
-  ScreenToClient(editor, &p);
-  const ViewPos pos = PositionAt(editor, doc, p.x, p.y);
-  doc.caretCol = pos.col;
-  doc.caretRow = pos.row;
-  EditorView& view = *ViewOf(doc);
-  if (!view.EnsureCaretVisible(true, false)) view.Repaint();
-  view.UpdateCaret(false);
+  ScreenToClient(hwnd, &p);
+  const ViewPos pos = PositionAt(p.x, p.y);
+  text_.doc.caretCol = pos.col;
+  text_.doc.caretRow = pos.row;
+  if (!EnsureCaretVisible(true, false)) Repaint();
+  UpdateCaret(false);
 }

@@ -3,12 +3,11 @@
 #include "editor/editing.h"
 #include "editor/editor_view_win.h"
 #include "resources/ids.h"
-#include "shell/app.h"
+#include "shell/app_win.h"
+#include "shell/command_table_win.h"
 #include "shell/rebar_win.h"
 
 namespace {
-
-bool InMargin(const TextDocument& doc, int x) { return x >= 0 && x < doc.gutterWidth; }
 
 void SetCaret(TextDocument& doc, ViewPos p) {
   doc.caretCol = p.col;
@@ -19,144 +18,128 @@ void SetAnchor(TextDocument& doc, ViewPos p) {
   doc.anchorRow = p.row;
 }
 
+// The margin's cursor (a shared resource: loading it again returns the same handle).
+HCURSOR MarginCursor() {
+  HCURSOR cursor = g_app.resLib ? LoadCursorA(g_app.resLib.get(), MAKEINTRESOURCEA(IDC_MARGIN)) : nullptr;
+  return cursor ? cursor : LoadCursor(nullptr, IDC_ARROW);
+}
+
+}  // namespace
+
 // Ctrl+click on the hover word: it goes to the web search.
-bool FollowLink(TextDocument& doc) {
-  if (doc.linkStart < 0) return false;
-  if (doc.linkEnd > doc.linkStart) {
-    std::string word = doc.Substr(doc.linkStart, doc.linkEnd);
-    ViewOf(doc)->linkWord = word;
-    SetWebSearchBoxText(word);
+bool EditorView::FollowLink() {
+  if (linkStart_ < 0) return false;
+  if (linkEnd_ > linkStart_) {
+    linkWord_ = text_.doc.Substr(linkStart_, linkEnd_);
+    SetWebSearchBoxText(linkWord_);
     SendWebSearchEnter();
   }
   return true;
 }
 
 // The word under the pointer while Ctrl is held; cleared without Ctrl.
-void TrackLink(HWND editor, TextDocument& doc, int x, int y, bool ctrl) {
+void EditorView::TrackLink(int x, int y, bool ctrl) {
   int start = -1, end = -1;
   if (ctrl && g_app.settings.IsCtrlKeyHyperLink) {
-    doc.WordAt(PositionAt(editor, doc, x, y), start, end);
+    text_.doc.WordAt(PositionAt(x, y), start, end);
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
   }
-  if (start == doc.linkStart && end == doc.linkEnd) return;
-  doc.linkStart = start;
-  doc.linkEnd = end;
-  ViewOf(doc)->Repaint();
+  if (start == linkStart_ && end == linkEnd_) return;
+  linkStart_ = start;
+  linkEnd_ = end;
+  Repaint();
 }
 
-// The margin's cursor (a shared resource: loading it again returns the same handle).
-HCURSOR MarginCursor() {
-  HCURSOR cursor = g_app.resLib ? LoadCursorA(g_app.resLib, MAKEINTRESOURCEA(IDC_MARGIN)) : nullptr;
-  return cursor ? cursor : LoadCursor(nullptr, IDC_ARROW);
-}
-
-}  // namespace
-
-void OnLButtonDown(HWND editor, int x, int y, WPARAM keys) {
-  DocumentSlot* slot = SlotOfEditor(editor);
-  if (!slot) return;
-  TextDocument& doc = *slot->text;
-  if ((keys & MK_CONTROL) && FollowLink(doc)) return;
-  SetFocus(editor);
-  SetCapture(editor);
-  if (slot->pendingIndent) PendingIndentCancel(*slot);
-  StopAutoScroll(doc);
+void EditorView::OnLButtonDown(int x, int y, WPARAM keys) {
+  TextDocument& doc = text_.doc;
+  if ((keys & MK_CONTROL) && FollowLink()) return;
+  SetFocus(hwnd);
+  SetCapture(hwnd);
+  if (text_.pendingIndent) PendingIndentCancel(text_);
+  StopAutoScroll();
   doc.wantedCol = -1;
-  EditorView& view = *ViewOf(doc);
-  if (InMargin(doc, x)) {
+  if (InMargin(x)) {
     SetCursor(MarginCursor());
     // The whole line of the clicked row, with its CR LF.
-    const ViewPos rowStart = PositionAt(editor, doc, doc.gutterWidth, y);
+    const ViewPos rowStart = PositionAt(gutterWidth_, y);
     const ViewPos from{0, rowStart.row};
     const int line = doc.LineOfByte(doc.ByteFromView(from.col, from.row));
     const int end = line + 1 < doc.LineCount() ? doc.LineStart(line + 1) : doc.Length();
     SetAnchor(doc, from);
     SetCaret(doc, doc.ViewFromByte(end));
   } else {
-    const ViewPos p = PositionAt(editor, doc, x, y);
+    const ViewPos p = PositionAt(x, y);
     SetCaret(doc, p);
     if (!(keys & MK_SHIFT)) SetAnchor(doc, p);
   }
-  view.UpdateCaret(false);
-  view.EnsureCaretVisible(false, false);
-  view.Repaint();
+  UpdateCaret(false);
+  EnsureCaretVisible(false, false);
+  Repaint();
 }
 
-void OnMouseMove(HWND editor, int x, int y, WPARAM keys) {
-  DocumentSlot* slot = SlotOfEditor(editor);
-  if (!slot) return;
-  TextDocument& doc = *slot->text;
-  EditorView& view = *ViewOf(doc);
-  if (GetCapture() == editor) {
+void EditorView::OnMouseMove(int x, int y, WPARAM keys) {
+  TextDocument& doc = text_.doc;
+  if (GetCapture() == hwnd) {
     RECT rc{};
-    GetClientRect(editor, &rc);
-    if (y >= 0 && y < rc.bottom && x >= doc.gutterWidth && x < rc.right) {
-      StopAutoScroll(doc);
-      const ViewPos p = PositionAt(editor, doc, x, y);
+    GetClientRect(hwnd, &rc);
+    if (y >= 0 && y < rc.bottom && x >= gutterWidth_ && x < rc.right) {
+      StopAutoScroll();
+      const ViewPos p = PositionAt(x, y);
       if (p.col != doc.caretCol || p.row != doc.caretRow) {
         SetCaret(doc, p);
-        view.Repaint();
-        view.UpdateCaret(false);
+        Repaint();
+        UpdateCaret(false);
       }
     } else {
-      StartAutoScroll(doc);
+      StartAutoScroll();
     }
     return;
   }
-  if (InMargin(doc, x)) {
+  if (InMargin(x)) {
     SetCursor(MarginCursor());
     return;
   }
-  TrackLink(editor, doc, x, y, (keys & MK_CONTROL) != 0);
+  TrackLink(x, y, (keys & MK_CONTROL) != 0);
 }
 
-void OnLButtonUp(HWND editor, int x, int) {
-  DocumentSlot* slot = SlotOfEditor(editor);
-  if (!slot) return;
-  TextDocument& doc = *slot->text;
-  if (InMargin(doc, x)) SetCursor(MarginCursor());
-  if (GetCapture() != editor) return;
+void EditorView::OnLButtonUp(int x, int) {
+  if (InMargin(x)) SetCursor(MarginCursor());
+  if (GetCapture() != hwnd) return;
   ReleaseCapture();
-  StopAutoScroll(doc);
-  ViewOf(doc)->RefreshCommandStates();
+  StopAutoScroll();
+  RefreshCommandStates();
 }
 
-void OnLButtonDblClk(HWND editor, int x, int) {
-  DocumentSlot* slot = SlotOfEditor(editor);
-  if (!slot) return;
-  TextDocument& doc = *slot->text;
-  if (InMargin(doc, x)) {
+void EditorView::OnLButtonDblClk(int x, int) {
+  TextDocument& doc = text_.doc;
+  if (InMargin(x)) {
     SetCursor(MarginCursor());
     return;
   }
   int start, end;
   doc.WordAt(ViewPos{doc.caretCol, doc.caretRow}, start, end);
   doc.PlaceSelection(start, end);
-  EditorView& view = *ViewOf(doc);
-  view.RefreshCommandStates();
-  view.UpdateCaret(false);
-  view.Repaint();
+  RefreshCommandStates();
+  UpdateCaret(false);
+  Repaint();
 }
 
-void OnRButtonUp(HWND editor, int x, int y) {
-  if (!g_app.menus.editor) return;
+void EditorView::OnRButtonUp(int x, int y) {
+  if (!g_app.menus.editor.sub) return;
   POINT p{x, y};
-  ClientToScreen(editor, &p);
-  TrackPopupMenu(g_app.menus.editor, TPM_RIGHTBUTTON, p.x, p.y, 0, g_app.frame, nullptr);
+  ClientToScreen(hwnd, &p);
+  TrackPopupMenu(g_app.menus.editor.sub, TPM_RIGHTBUTTON, p.x, p.y, 0, g_app.frame, nullptr);
 }
 
-bool OnSetCursor(HWND editor) {
-  DocumentSlot* slot = SlotOfEditor(editor);
-  if (!slot) return false;
+bool EditorView::OnSetCursor() {
   POINT p{};
   GetCursorPos(&p);
-  ScreenToClient(editor, &p);
-  const TextDocument& doc = *slot->text;
-  if (InMargin(doc, p.x)) {
+  ScreenToClient(hwnd, &p);
+  if (InMargin(p.x)) {
     SetCursor(MarginCursor());
     return true;
   }
-  if (doc.linkStart >= 0 && GetKeyState(VK_CONTROL) < 0) {
+  if (linkStart_ >= 0 && GetKeyState(VK_CONTROL) < 0) {
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
     return true;
   }

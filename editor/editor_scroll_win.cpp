@@ -3,7 +3,7 @@
 
 namespace {
 
-void SetRange(HWND editor, int bar, const ScrollRange& r, ScrollRange& last) {
+void SetRange(HWND editor, int bar, const ScrollRange& r, ScrollRange& last, int before) {
   if (r.max == last.max && r.page == last.page) return;
   last = r;
   SCROLLINFO si{};
@@ -13,9 +13,11 @@ void SetRange(HWND editor, int bar, const ScrollRange& r, ScrollRange& last) {
   si.nMin = 0;
   si.nMax = r.max;
   si.nPage = static_cast<UINT>(r.page);
-  const int before = ScrollPos(editor, bar);
   SetScrollInfo(editor, bar, &si, TRUE);
-  if (ScrollPos(editor, bar) != before) InvalidateRect(editor, nullptr, FALSE);
+  SCROLLINFO now{};
+  now.cbSize = sizeof now;
+  now.fMask = SIF_POS;
+  if (GetScrollInfo(editor, bar, &now) && now.nPos != before) InvalidateRect(editor, nullptr, FALSE);
 }
 
 int ScrollMax(HWND editor, int bar) {
@@ -23,15 +25,6 @@ int ScrollMax(HWND editor, int bar) {
   si.cbSize = sizeof si;
   si.fMask = SIF_RANGE;
   return GetScrollInfo(editor, bar, &si) ? si.nMax : 0;
-}
-
-// Moves one bar by a delta already limited; repaints and places the caret.
-void ScrollBy(HWND editor, TextDocument& doc, int bar, int delta) {
-  if (delta != 0 && SetScrollPosition(editor, bar, ScrollPos(editor, bar) + delta)) {
-    InvalidateRect(editor, nullptr, FALSE);
-    if (bar == SB_HORZ) RepaintRuler(doc);
-  }
-  if (EditorView* view = ViewOf(doc)) view->UpdateCaret(false);
 }
 
 int RequestedDelta(HWND editor, int bar, int code, int page) {
@@ -49,53 +42,51 @@ int RequestedDelta(HWND editor, int bar, int code, int page) {
   }
 }
 
-// A scroll-bar message of either bar: its move, limited to what the window allows.
-void OnScrollBar(HWND editor, int bar, int code) {
-  DocumentSlot* s = SlotOfEditor(editor);
-  if (!s) return;
-  TextDocument& doc = *s->text;
-  const ViewMetrics m = MetricsOf(editor, doc);
-  const bool vertical = bar == SB_VERT;
-  const int page = vertical ? VerticalRange(m, 0).page : HorizontalRange(m, 0).page;
-  const int delta = RequestedDelta(editor, bar, code, page);
-  const int pos = ScrollPos(editor, bar), max = ScrollMax(editor, bar);
-  ScrollBy(editor, doc, bar,
-           vertical ? LimitVerticalDelta(m, pos, max, delta) : LimitHorizontalDelta(m, pos, max, delta));
-}
-
 }  // namespace
 
-void RefreshScrollRanges(TextDocument& doc) {
-  EditorView* view = ViewOf(doc);
-  if (!view) return;
-  const int widest = doc.Layout().rightTurn ? 0 : view->caches.widths.Widest(doc);
-  const ViewMetrics m = MetricsOf(view->hwnd, doc);
-  SetRange(view->hwnd, SB_VERT, VerticalRange(m, doc.RowCount() - 1), view->lastV);
-  SetRange(view->hwnd, SB_HORZ, HorizontalRange(m, widest), view->lastH);
-  RepaintRuler(doc);
+void EditorView::RefreshScrollRanges() {
+  if (!hwnd) return;
+  TextDocument& doc = text_.doc;
+  const int widest = doc.Layout().rightTurn ? 0 : colouring_.caches.widths.Widest(doc);
+  const ViewMetrics m = Metrics();
+  SetRange(hwnd, SB_VERT, VerticalRange(m, doc.RowCount() - 1), lastV_, ScrollPos(SB_VERT));
+  SetRange(hwnd, SB_HORZ, HorizontalRange(m, widest), lastH_, ScrollPos(SB_HORZ));
+  if (ruler_) ruler_->Repaint();
 }
 
-bool SetScrollPosition(HWND editor, int bar, int pos) {
-  const int before = ScrollPos(editor, bar);
+bool EditorView::SetScrollPosition(int bar, int pos) {
+  const int before = ScrollPos(bar);
   SCROLLINFO si{};
   si.cbSize = sizeof si;
   si.fMask = SIF_POS;
   si.nPos = pos < 0 ? 0 : pos;
-  SetScrollInfo(editor, bar, &si, TRUE);
-  return ScrollPos(editor, bar) != before;
+  SetScrollInfo(hwnd, bar, &si, TRUE);
+  return ScrollPos(bar) != before;
 }
 
-void OnVScroll(HWND editor, int code) { OnScrollBar(editor, SB_VERT, code); }
-void OnHScroll(HWND editor, int code) { OnScrollBar(editor, SB_HORZ, code); }
+// Moves one bar by a delta already limited; repaints and places the caret.
+void EditorView::ScrollBy(int bar, int delta) {
+  if (delta != 0 && SetScrollPosition(bar, ScrollPos(bar) + delta)) {
+    Repaint();
+    if (bar == SB_HORZ && ruler_) ruler_->Repaint();
+  }
+  UpdateCaret(false);
+}
 
-void OnMouseWheel(HWND editor, int delta) {
-  DocumentSlot* s = SlotOfEditor(editor);
-  if (!s) return;
+// A scroll-bar message of either bar: its move, limited to what the window allows.
+void EditorView::OnScrollBar(int bar, int code) {
+  const ViewMetrics m = Metrics();
+  const bool vertical = bar == SB_VERT;
+  const int page = vertical ? VerticalRange(m, 0).page : HorizontalRange(m, 0).page;
+  const int delta = RequestedDelta(hwnd, bar, code, page);
+  const int pos = ScrollPos(bar), max = ScrollMax(hwnd, bar);
+  ScrollBy(bar, vertical ? LimitVerticalDelta(m, pos, max, delta) : LimitHorizontalDelta(m, pos, max, delta));
+}
+
+void EditorView::OnMouseWheel(int delta) {
   // A notch or more scrolls three rows whatever the multiple; less is ignored.
   const int rows = delta >= WHEEL_DELTA ? -3 : delta <= -WHEEL_DELTA ? 3 : 0;
   if (rows == 0) return;
-  TextDocument& doc = *s->text;
-  const ViewMetrics m = MetricsOf(editor, doc);
-  ScrollBy(editor, doc, SB_VERT,
-           LimitVerticalDelta(m, ScrollPos(editor, SB_VERT), ScrollMax(editor, SB_VERT), rows));
+  const ViewMetrics m = Metrics();
+  ScrollBy(SB_VERT, LimitVerticalDelta(m, ScrollPos(SB_VERT), ScrollMax(hwnd, SB_VERT), rows));
 }

@@ -87,17 +87,6 @@ class RowRuns {
 
 }  // namespace
 
-PaintColours PaintColoursFrom(const ThemeColours& theme, bool markCaretRow) {
-  PaintColours c;
-  c.byClass[kColorDefault] = theme.rgbDefault;
-  c.byClass[kColorStatement] = theme.rgbStatement;
-  c.byClass[kColorString] = theme.rgbString;
-  c.comment = theme.rgbComment;
-  c.background = theme.rgbBackground;
-  c.caretRow = markCaretRow ? theme.rgbCursorBack : theme.rgbBackground;
-  return c;
-}
-
 void PaintFrame::Clear() {
   text.clear();
   runs.clear();
@@ -124,7 +113,7 @@ void BuildPaintRuns(TextDocument& doc, CommentStateCache& comments, const PaintC
   if (out.numberedRows == 0) return;
 
   const TextLayout& lay = doc.Layout();
-  const int kind = doc.kind;
+  const DocumentKind kind = doc.kind;
   const int n = doc.Length();
   const int rightLimit = std::max(0, req.visibleCols) + 1;  // cells from here on are not drawn
   // Bytes a row needs up to the right edge: no character is narrower than its bytes.

@@ -8,7 +8,6 @@
 #include "editor/comment_state.h"
 #include "editor/text_document.h"
 #include "platform/win_types.h"
-#include "prefs/theme_colours.h"
 
 struct PaintColours {
   COLORREF byClass[3] = {};  // indexed by ColorClass
@@ -16,7 +15,6 @@ struct PaintColours {
   COLORREF background = 0;
   COLORREF caretRow = 0;  // the background itself when the caret row is not marked
 };
-PaintColours PaintColoursFrom(const ThemeColours& theme, bool markCaretRow);
 
 struct PaintRequest {
   int topRow = 0;       // vertical scroll position

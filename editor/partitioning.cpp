@@ -77,9 +77,10 @@ void Partitioning::Insert(int p, const int* starts, int count) {
     stepPartition_ += count;
     return;
   }
-  std::vector<int> stored(starts, starts + count);
-  for (int& v : stored) v -= stepLength_;
-  body_.Insert(p, stored.data(), count);
+  // Stored without the pending step, which they will be given later.
+  body_.Insert(p, starts, count);
+  const int step = stepLength_;
+  if (step != 0) body_.ForEach(p, count, [step](int& v) { v -= step; });
 }
 
 void Partitioning::Remove(int p, int count) {

@@ -30,6 +30,8 @@ class Partitioning {
   void Insert(int p, const int* starts, int count);
   // Removes boundaries p .. p+count-1 (1 <= p, p+count <= Partitions()).
   void Remove(int p, int count);
+  // Room for count more boundaries, so that Insert does not allocate.
+  void Reserve(int count) { body_.RoomFor(count); }
 
  private:
   int Raw(int p) const { return body_[p] + (p > stepPartition_ ? stepLength_ : 0); }

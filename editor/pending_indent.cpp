@@ -17,9 +17,9 @@ int AfterRemoval(int b, int start, int len) {
   return b >= start + len ? b - len : start;
 }
 
-void Forget(DocumentSlot& slot) {
-  slot.pendingIndentStart = -1;
-  slot.pendingIndent.reset();
+void Forget(EditableText& text) {
+  text.pendingIndentStart = -1;
+  text.pendingIndent.reset();
 }
 
 // Removes [start, start + len) without an undo entry; the selection keeps its place.
@@ -27,64 +27,62 @@ void RemoveUnrecorded(TextDocument& doc, int start, int len) {
   const int caret = AfterRemoval(doc.CaretByte(), start, len);
   const int anchor = AfterRemoval(doc.AnchorByte(), start, len);
   doc.PlaceSelection(start, start + len);
-  doc.ReplaceSelection("", false);
-  doc.SetSelection(caret, anchor, false);
+  doc.ReplaceSelection("");
+  doc.PlaceSelection(caret, anchor);
 }
 
 }  // namespace
 
-int PendingIndentStart(const DocumentSlot& slot) {
-  if (!slot.pendingIndent || !slot.text) return -1;
-  const TextDocument& doc = *slot.text;
-  const int len = static_cast<int>(slot.pendingIndent->size());
-  if (slot.pendingIndentStart >= 0 && AllTabs(doc, slot.pendingIndentStart, len)) return slot.pendingIndentStart;
+int PendingIndentStart(const EditableText& text) {
+  if (!text.pendingIndent) return -1;
+  const TextDocument& doc = text.doc;
+  const int len = static_cast<int>(text.pendingIndent->size());
+  if (text.pendingIndentStart >= 0 && AllTabs(doc, text.pendingIndentStart, len)) return text.pendingIndentStart;
   const int byCaret = doc.CaretByte() - len;
   return AllTabs(doc, byCaret, len) ? byCaret : -1;
 }
 
-void PendingIndentBegin(DocumentSlot& slot, int tabs) {
-  if (!slot.text || tabs <= 0) return;
-  TextDocument& doc = *slot.text;
+void PendingIndentBegin(EditableText& text, int tabs) {
+  if (tabs <= 0) return;
+  TextDocument& doc = text.doc;
   int s, e;
   doc.SelectionBytes(s, e);
-  const std::string indent(static_cast<size_t>(tabs), '\t');
-  const uint64_t before = doc.Version();
-  doc.ReplaceSelection(indent, true);
-  if (doc.Version() == before) return;
-  slot.pendingIndent = std::make_unique<std::string>(indent);
-  slot.pendingIndentStart = s;
+  std::string indent(static_cast<size_t>(tabs), '\t');
+  if (!doc.ReplaceSelection(indent)) return;
+  text.pendingIndent = std::move(indent);
+  text.pendingIndentStart = s;
 }
 
-void PendingIndentCommit(DocumentSlot& slot) {
-  if (!slot.pendingIndent) return;
-  const int start = PendingIndentStart(slot);
+void PendingIndentCommit(EditableText& text) {
+  if (!text.pendingIndent) return;
+  const int start = PendingIndentStart(text);
   if (start >= 0) {
-    const int len = static_cast<int>(slot.pendingIndent->size());
-    PushUndo(slot, 1, *slot.pendingIndent, std::string(), start, start + len, start, start);
+    const int len = static_cast<int>(text.pendingIndent->size());
+    PushUndo(text, UndoKind::kTyped, *text.pendingIndent, std::string(), start, start + len, start, start);
   }
-  Forget(slot);
+  Forget(text);
 }
 
-void PendingIndentCancel(DocumentSlot& slot) {
-  if (!slot.pendingIndent) return;
-  const int start = PendingIndentStart(slot);
-  const int len = static_cast<int>(slot.pendingIndent->size());
-  Forget(slot);
-  if (start >= 0) RemoveUnrecorded(*slot.text, start, len);
+void PendingIndentCancel(EditableText& text) {
+  if (!text.pendingIndent) return;
+  const int start = PendingIndentStart(text);
+  const int len = static_cast<int>(text.pendingIndent->size());
+  Forget(text);
+  if (start >= 0) RemoveUnrecorded(text.doc, start, len);
 }
 
-void PendingIndentShorten(DocumentSlot& slot) {
-  if (!slot.pendingIndent) return;
-  if (slot.pendingIndent->size() <= 1) {
-    PendingIndentCancel(slot);
+void PendingIndentShorten(EditableText& text) {
+  if (!text.pendingIndent) return;
+  if (text.pendingIndent->size() <= 1) {
+    PendingIndentCancel(text);
     return;
   }
-  const int start = PendingIndentStart(slot);
+  const int start = PendingIndentStart(text);
   if (start < 0) {
-    Forget(slot);
+    Forget(text);
     return;
   }
-  slot.pendingIndent->pop_back();
-  RemoveUnrecorded(*slot.text, start + static_cast<int>(slot.pendingIndent->size()), 1);
-  slot.pendingIndentStart = start;
+  text.pendingIndent->pop_back();
+  RemoveUnrecorded(text.doc, start + static_cast<int>(text.pendingIndent->size()), 1);
+  text.pendingIndentStart = start;
 }

@@ -46,14 +46,18 @@ class SplitBuffer {
     part1_ = pos;
   }
 
-  // Makes the gap hold at least n elements plus one spare slot (for a terminator).
+  // Makes the gap hold at least n elements plus one spare slot (for a
+  // terminator). A failed allocation throws before anything changed.
   void RoomFor(int n) {
     if (gap_ > n) return;
+    const int needed = length_ + n + 1;
+    const int capacity = needed + (needed / 4 > 256 ? needed / 4 : 256);
+    std::unique_ptr<T[]> fresh(new T[capacity]);
     GapTo(length_);
-    int needed = length_ + n + 1;
-    std::unique_ptr<T[]> old = std::move(body_);
-    Allocate(needed + (needed / 4 > 256 ? needed / 4 : 256));
-    if (length_ > 0) std::memcpy(data_, old.get(), sizeof(T) * length_);
+    if (length_ > 0) std::memcpy(fresh.get(), data_, sizeof(T) * length_);
+    body_ = std::move(fresh);
+    data_ = body_.get();
+    capacity_ = capacity;
     gap_ = capacity_ - length_;
   }
 

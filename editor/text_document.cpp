@@ -43,7 +43,7 @@ void BlankNuls(std::string& text) {
   while ((p = static_cast<char*>(std::memchr(p, 0, static_cast<size_t>(end - p)))) != nullptr) *p++ = ' ';
 }
 
-TextDocument::TextDocument(std::string text, int kind_, const TextLayout& layout)
+TextDocument::TextDocument(std::string text, DocumentKind kind_, const TextLayout& layout)
     : kind(kind_), impl_(std::make_unique<Impl>()), layout_(Sanitized(layout)) {
   if (text.size() > static_cast<size_t>(kMaxLength)) text.resize(kMaxLength);
   int n = static_cast<int>(text.size());
@@ -54,10 +54,18 @@ TextDocument::TextDocument(std::string text, int kind_, const TextLayout& layout
   ScanAll(text_walk::RawBytes{text.data(), n}, n, layout_, starts, rowStarts);
   impl_->lines.Reset(starts);
   impl_->rows.Reset(rowStarts);
-  gutterWidth = ComputeGutter(gutterDigits);
 }
 
 TextDocument::~TextDocument() = default;
+
+void TextDocument::AddObserver(TextObserver* observer) {
+  if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+    observers_.push_back(observer);
+}
+
+void TextDocument::RemoveObserver(TextObserver* observer) {
+  observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
 
 // ---- text
 
@@ -140,7 +148,6 @@ void TextDocument::SetLayout(const TextLayout& layout) {
   } else {
     layout_ = next;
   }
-  gutterWidth = ComputeGutter(gutterDigits);
 }
 
 void TextDocument::RebuildRows() {
@@ -182,6 +189,16 @@ bool TextDocument::ReplaceRange(int s, int e, std::string_view str) {
   }
   const int len = static_cast<int>(str.size());
   const int d = len - (e - s);
+  // Every allocation of the edit happens here, before anything changes: a
+  // text too large for memory leaves the document as it was.
+  const int newLinesBound =
+      static_cast<int>(std::count(str.begin(), str.end(), '\n')) + 2;
+  m.text.RoomFor(len);
+  m.classes.RoomFor(len);
+  m.lines.Reserve(newLinesBound);
+  m.rows.Reserve(newLinesBound);
+  m.scratchStarts.reserve(static_cast<size_t>(newLinesBound));
+  m.scratchRows.reserve(static_cast<size_t>(newLinesBound) + 1);
 
   // Everything before the line holding s walks as before the edit.
   const int first = m.lines.PartitionOf(s);
@@ -292,24 +309,27 @@ int TextDocument::Impl::RelineWrapped(const TextLayout& lay, int first, int s, i
   return oldLines;
 }
 
-void TextDocument::ReplaceSelection(std::string_view text, bool scroll) {
+bool TextDocument::ReplaceSelection(std::string_view text) {
   int s, e;
   SelectionBytes(s, e);
-  const int len = static_cast<int>(text.size());
-  if (!ReplaceRange(s, e, text)) return;
+  const int len = static_cast<int>(std::min<size_t>(text.size(), static_cast<size_t>(kMaxLength)));
+  const int linesBefore = LineCount();
+  if (!ReplaceRange(s, e, text)) return false;
   const int caret = s + len;
-  if (recolor) recolor(*this, LineOfByte(s), LineOfByte(caret));
   ViewPos c = ViewFromByte(caret);
   caretCol = anchorCol = c.col;
   caretRow = anchorRow = c.row;
-  gutterWidth = ComputeGutter(gutterDigits);
-  if (scroll && view) {
-    if (view->EnsureCaretVisible(false, false) == 0) view->Repaint();
-    view->UpdateCaret(true);
-  }
   wantedCol = -1;
-  if (view) view->RefreshCommandStates();
-  modified = 1;
+  modified = true;
+  TextChange change;
+  change.start = s;
+  change.removed = e - s;
+  change.inserted = len;
+  change.firstLine = LineOfByte(s);
+  change.lastLine = LineOfByte(caret);
+  change.linesAdded = LineCount() - linesBefore;
+  for (TextObserver* observer : observers_) observer->TextChanged(*this, change);
+  return true;
 }
 
 void TextDocument::PlaceSelection(int caretByte, int anchorByte) {
@@ -319,14 +339,6 @@ void TextDocument::PlaceSelection(int caretByte, int anchorByte) {
   caretRow = c.row;
   anchorCol = a.col;
   anchorRow = a.row;
-}
-
-void TextDocument::SetSelection(int caretByte, int anchorByte, bool centre) {
-  PlaceSelection(caretByte, anchorByte);
-  if (view) {
-    if (view->EnsureCaretVisible(false, centre) == 0) view->Repaint();
-    view->UpdateCaret(false);
-  }
 }
 
 void TextDocument::SelectionBytes(int& start, int& end) const {

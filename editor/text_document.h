@@ -4,12 +4,15 @@
 // that keeps every position conversion at O(log n) plus a walk inside the one
 // line it touches, whatever the document size. In long lines the walk starts
 // at a remembered state near its target (editor/text_document_cursors.h).
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "lang/document_kind.h"
+#include "lang/word_class.h"
+#include "platform/text_codes.h"
 #include "platform/win_types.h"
 
 struct ViewPos {
@@ -19,9 +22,6 @@ struct ViewPos {
 inline bool operator==(ViewPos a, ViewPos b) { return a.col == b.col && a.row == b.row; }
 inline bool operator!=(ViewPos a, ViewPos b) { return !(a == b); }
 
-// Identifier classes of colouring, word selection, completion and hints.
-bool IsWordStart(unsigned char c);
-bool IsWordChar(unsigned char c);
 
 // Colour of a byte as a class; the renderer maps it to the active theme's colour,
 // so a theme change needs no pass over the text.
@@ -43,23 +43,30 @@ inline bool SameShape(const TextLayout& a, const TextLayout& b) {
          a.maxOneLineTextLength == b.maxOneLineTextLength;
 }
 
-// Window-facing steps of an edit, filled in by the editor window.
-class TextDocumentView {
- public:
-  virtual ~TextDocumentView() = default;
-  // Returns 1 when a scroll position changed.
-  virtual int EnsureCaretVisible(bool minimalHorizontal, bool centreVertical) = 0;
-  virtual void UpdateCaret(bool afterEdit) = 0;
-  virtual void Repaint() = 0;
-  virtual void RefreshCommandStates() = 0;
-};
-
 // The text never holds NUL: the loader stores blanks instead, and so does an edit.
 void BlankNuls(std::string& text);
 
+// What one edit changed, in the text after the edit.
+struct TextChange {
+  int start = 0;          // first byte replaced
+  int removed = 0;        // bytes taken out at start
+  int inserted = 0;       // bytes put in at start
+  int firstLine = 0;      // lines [firstLine, lastLine] hold the new bytes
+  int lastLine = 0;
+  int linesAdded = 0;     // line count after minus before (negative when lines went)
+};
+
 class TextDocument;
-// Recolours whole lines [firstLine, lastLine] after an edit; set by the colouring code.
-using RecolorFn = void (*)(TextDocument& doc, int firstLine, int lastLine);
+// Told of every edit after the text, its index and the caret have changed.
+// Observers are told in the order they were added (colouring first: the
+// others may read the colours).
+class TextObserver {
+ public:
+  virtual void TextChanged(TextDocument& doc, const TextChange& change) = 0;
+
+ protected:
+  ~TextObserver() = default;
+};
 
 class TextDocument {
  public:
@@ -68,32 +75,27 @@ class TextDocument {
   static constexpr int kMaxLength = 0x3FFFFFFF;
 
   // text: Shift-JIS with CR LF line ends; NUL bytes are stored as blanks.
-  explicit TextDocument(std::string text = std::string(), int kind = 2,
+  explicit TextDocument(std::string text = std::string(), DocumentKind kind = DocumentKind::kText,
                         const TextLayout& layout = TextLayout());
   TextDocument(const TextDocument&) = delete;
   TextDocument& operator=(const TextDocument&) = delete;
   ~TextDocument();
 
   // ---- fields of the record
-  int kind;                      // DocumentKind: Source, Text or Html
-  HWND editor = nullptr;         // the TextEditor window
-  HICON icon = nullptr;
-  int linkStart = -1;
-  int linkEnd = -1;
+  DocumentKind kind;             // Source, Text or Html
   int caretCol = 0;
   int caretRow = 0;
   int anchorCol = 0;
   int anchorRow = 0;
   int wantedCol = -1;
-  std::atomic<int> autoScroll{0};
-  int gutterWidth = 0;
-  int gutterDigits = 1;
-  int charset = 0;   // 0 Shift-JIS, 1 EUC, 2 JIS, 3 UTF-8
-  int newline = 0;   // 0 CR LF, 1 LF, 2 CR
-  int utf8Bom = 0;   // 1 when the file began with a UTF-8 byte order mark (kept on saving)
-  int modified = 0;
-  TextDocumentView* view = nullptr;  // null: no window (tests, background use)
-  RecolorFn recolor = nullptr;       // null: colours stay default
+  Charset charset = Charset::kShiftJis;
+  Newline newline = Newline::kCrLf;
+  bool utf8Bom = false;  // the file began with a UTF-8 byte order mark (kept on saving)
+  bool modified = false;
+
+  // ---- observers (not owned; an observer removes itself before it goes)
+  void AddObserver(TextObserver* observer);
+  void RemoveObserver(TextObserver* observer);
 
   // ---- text
   int Length() const;
@@ -135,14 +137,18 @@ class TextDocument {
   ViewPos SnapView(int col, int row) const;
   void SelectionBytes(int& start, int& end) const;
   std::string CopySelectionText(int start, int end) const;
-  void SetSelection(int caretByte, int anchorByte, bool centre);
-  // Caret and anchor from bytes, without the scrolling and repainting of SetSelection.
+  // Caret and anchor from bytes. The view scrolls them into sight in its
+  // after-edit step.
   void PlaceSelection(int caretByte, int anchorByte);
   int LineStartOf(int n) const;
   // At a line end or the end of the text the range is empty (start == end).
   void WordAt(ViewPos pos, int& start, int& end) const;
-  // NUL bytes of the string are stored as blanks, as the loader does.
-  void ReplaceSelection(std::string_view text, bool scroll);
+  // The one primitive edit: the selection becomes text (NUL bytes stored as
+  // blanks, as the loader does), the caret and anchor stand after it, the
+  // document is modified and the observers are told. False, with nothing
+  // changed, when the result would be longer than kMaxLength. Running out of
+  // memory throws std::bad_alloc before anything has changed.
+  bool ReplaceSelection(std::string_view text);
   int ComputeGutter(int& digits) const;
 
   // Caret and anchor as bytes.
@@ -166,4 +172,5 @@ class TextDocument {
 
   std::unique_ptr<Impl> impl_;
   TextLayout layout_;
+  std::vector<TextObserver*> observers_;
 };

@@ -1,12 +1,11 @@
 // Typing into a document: single bytes, Enter with auto-indentation and Tab
-// block indentation. The window side (caret, completion list) is in
-// type_character_win.cpp.
+// block indentation.
 #include <algorithm>
 
-#include "assist/block_completion.h"
 #include "editor/editing.h"
+#include "lang/blocks.h"
+#include "lang/document_kind.h"
 #include "platform/sjis.h"
-#include "shell/document_kind.h"
 
 namespace {
 
@@ -20,25 +19,25 @@ int LeadingTabs(const TextDocument& doc, int start, int end) {
 
 }  // namespace
 
-void DropHeldLead(DocumentSlot& slot) { slot.heldLeadByte = 0; }
+void DropHeldLead(EditableText& text) { text.heldLeadByte = 0; }
 
-unsigned char HeldLeadByte(const DocumentSlot& slot) { return slot.heldLeadByte; }
+unsigned char HeldLeadByte(const EditableText& text) { return text.heldLeadByte; }
 
-TypedBytes TypeByte(DocumentSlot& slot, unsigned char c) {
-  const unsigned char held = slot.heldLeadByte;
-  slot.heldLeadByte = 0;
+TypedBytes TypeByte(EditableText& text, unsigned char c) {
+  const unsigned char held = text.heldLeadByte;
+  text.heldLeadByte = 0;
   if (held && IsSecondByte(c)) {
     const char pair[2] = {static_cast<char>(held), static_cast<char>(c)};
-    EditSelection(slot, std::string_view(pair, 2), false, true);
+    EditSelection(text, std::string_view(pair, 2));
     return TypedBytes::kCharacter;
   }
   // A held lead byte that gets no second byte is dropped; a new one waits.
   if (IsSjisLead(c)) {
-    slot.heldLeadByte = c;
+    text.heldLeadByte = c;
     return TypedBytes::kHeld;
   }
   const char byte = static_cast<char>(c);
-  EditSelection(slot, std::string_view(&byte, 1), false, true);
+  EditSelection(text, std::string_view(&byte, 1));
   return TypedBytes::kByte;
 }
 
@@ -59,29 +58,28 @@ int ReferenceLineTabs(const TextDocument& doc, int b, bool source) {
   return n;
 }
 
-EnterOutcome TypeEnter(DocumentSlot& slot, bool autoIndent) {
-  if (!slot.text) return EnterOutcome::kNewlineOnly;
-  TextDocument& doc = *slot.text;
-  DropHeldLead(slot);
-  PendingIndentCancel(slot);
+EnterOutcome TypeEnter(EditableText& text, bool autoIndent) {
+  TextDocument& doc = text.doc;
+  DropHeldLead(text);
+  PendingIndentCancel(text);
   if (!autoIndent) {
-    EditSelection(slot, "\r\n", false, true);
+    EditSelection(text, "\r\n");
     return EnterOutcome::kNewlineOnly;
   }
   int s, e;
   doc.SelectionBytes(s, e);
   const int column = doc.ViewFromByte(s).col;
-  EditSelection(slot, "\r\n", false, true);
-  const int n = ReferenceLineTabs(doc, s, doc.kind == kDocSource);
+  EditSelection(text, "\r\n");
+  const int n = ReferenceLineTabs(doc, s, doc.kind == DocumentKind::kSource);
   if (n <= 0) return EnterOutcome::kNewlineOnly;
   const int caret = doc.CaretByte();
   const int line = doc.LineOfByte(caret);
   if (doc.LineStart(line) == doc.LineEnd(line)) {
-    PendingIndentBegin(slot, n);
+    PendingIndentBegin(text, n);
     return EnterOutcome::kPendingIndent;
   }
   if (column != 0) {
-    EditSelection(slot, std::string(static_cast<size_t>(n), '\t'), false, true);
+    EditSelection(text, std::string(static_cast<size_t>(n), '\t'));
     return EnterOutcome::kIndentInserted;
   }
   return EnterOutcome::kNewlineOnly;
@@ -124,23 +122,22 @@ std::string BlockIndentText(std::string_view block, bool outdent) {
   return out;
 }
 
-void BlockIndent(DocumentSlot& slot, bool outdent) {
-  if (!slot.text) return;
-  DropHeldLead(slot);
-  TextDocument& doc = *slot.text;
+void BlockIndent(EditableText& text, bool outdent) {
+  DropHeldLead(text);
+  TextDocument& doc = text.doc;
   int s, e;
   doc.SelectionBytes(s, e);
   const int start = doc.LineStartOf(s);
   if (e > start && doc.LineStartOf(e) == e) e = doc.LineEnd(doc.LineOfByte(e) - 1);
   const std::string block = doc.Substr(start, e);
-  const std::string text = BlockIndentText(block, outdent);
+  const std::string indented = BlockIndentText(block, outdent);
   int newEnd = e;
-  if (text != block) {
+  if (indented != block) {
     doc.PlaceSelection(e, start);
-    EditSelection(slot, text, false, false);
-    newEnd = start + static_cast<int>(text.size());
+    EditSelection(text, indented);
+    newEnd = start + static_cast<int>(indented.size());
   }
   const int lastLine = doc.LineOfByte(newEnd);
   const int selEnd = lastLine + 1 < doc.LineCount() ? doc.LineStart(lastLine + 1) : doc.Length();
-  doc.SetSelection(start, selEnd, false);
+  doc.PlaceSelection(start, selEnd);
 }

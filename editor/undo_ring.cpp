@@ -1,22 +1,25 @@
 // The undo ring: pushing with the merge of typed runs, and the history bounds.
+#include <algorithm>
+
 #include "editor/editing.h"
 
 namespace {
 
 // Swapping with empty strings really releases the memory (a move-assignment may keep it).
 void Clear(UndoEntry& e) {
-  e.kind = 0;
+  e.kind = UndoKind::kEmpty;
   std::string().swap(e.inserted);
   std::string().swap(e.removed);
 }
 
-void Record(UndoRing& ring, int kind, std::string inserted, std::string removed, int newStart, int newEnd,
+void Record(UndoRing& ring, UndoKind kind, std::string inserted, std::string removed, int newStart, int newEnd,
             int oldStart, int oldEnd) {
-  for (int i = ring.index, n = 0; n < UndoRing::kSize && ring.entries[i].kind != 0; i = UndoRing::After(i), ++n)
+  for (int i = ring.index, n = 0; n < UndoRing::kSize && ring.entries[i].kind != UndoKind::kEmpty;
+       i = UndoRing::After(i), ++n)
     Clear(ring.entries[i]);
 
   UndoEntry& p = ring.entries[UndoRing::Before(ring.index)];
-  const bool merge = kind == 1 && p.kind == 1 && p.newEnd == newStart && !inserted.empty() &&
+  const bool merge = kind == UndoKind::kTyped && p.kind == UndoKind::kTyped && p.newEnd == newStart && !inserted.empty() &&
                      !p.inserted.empty() && inserted[0] != '\r' &&
                      IsBreakChar(static_cast<unsigned char>(p.inserted[0])) ==
                          IsBreakChar(static_cast<unsigned char>(inserted[0]));
@@ -29,13 +32,13 @@ void Record(UndoRing& ring, int kind, std::string inserted, std::string removed,
   UndoEntry& e = ring.entries[ring.index];
   e.kind = kind;
   e.inserted = std::move(inserted);
-  e.removed = kind == 3 ? std::move(removed) : std::string();
+  e.removed = kind == UndoKind::kReplace ? std::move(removed) : std::string();
   e.newStart = newStart;
   e.newEnd = newEnd;
   e.oldStart = oldStart;
   e.oldEnd = oldEnd;
   ring.index = UndoRing::After(ring.index);
-  if (ring.entries[ring.index].kind != 0) Clear(ring.entries[ring.index]);
+  if (ring.entries[ring.index].kind != UndoKind::kEmpty) Clear(ring.entries[ring.index]);
 }
 
 }  // namespace
@@ -50,23 +53,23 @@ bool IsBreakChar(unsigned char c) {
   }
 }
 
-bool CanUndo(const UndoRing& ring) { return ring.entries[UndoRing::Before(ring.index)].kind != 0; }
-bool CanRedo(const UndoRing& ring) { return ring.entries[ring.index].kind != 0; }
+bool CanUndo(const UndoRing& ring) { return ring.entries[UndoRing::Before(ring.index)].kind != UndoKind::kEmpty; }
+bool CanRedo(const UndoRing& ring) { return ring.entries[ring.index].kind != UndoKind::kEmpty; }
 
-void PushUndo(DocumentSlot& slot, int kind, std::string inserted, std::string removed, int newStart, int newEnd,
-              int oldStart, int oldEnd) {
-  if (!slot.undo) return;
-  UndoRing& ring = *slot.undo;
-  const bool couldUndo = CanUndo(ring), couldRedo = CanRedo(ring);
-  Record(ring, kind, std::move(inserted), std::move(removed), newStart, newEnd, oldStart, oldEnd);
-  // The edit refreshed the menu states before its entry existed.
-  TextDocumentView* view = slot.text ? slot.text->view : nullptr;
-  if (view && (couldUndo != CanUndo(ring) || couldRedo != CanRedo(ring))) view->RefreshCommandStates();
+void PrepareUndoPush(UndoRing& ring, size_t insertedLength) {
+  UndoEntry& p = ring.entries[UndoRing::Before(ring.index)];
+  if (p.kind == UndoKind::kTyped && p.inserted.capacity() - p.inserted.size() < insertedLength)
+    p.inserted.reserve(std::max(p.inserted.size() * 2, p.inserted.size() + insertedLength));
+}
+
+void PushUndo(EditableText& text, UndoKind kind, std::string inserted, std::string removed, int newStart,
+              int newEnd, int oldStart, int oldEnd) {
+  Record(text.undo, kind, std::move(inserted), std::move(removed), newStart, newEnd, oldStart, oldEnd);
 }
 
 int UndoStepCount(const UndoRing& ring) {
   int n = 0;
-  for (int i = UndoRing::Before(ring.index); n < UndoRing::kSize && ring.entries[i].kind != 0;
+  for (int i = UndoRing::Before(ring.index); n < UndoRing::kSize && ring.entries[i].kind != UndoKind::kEmpty;
        i = UndoRing::Before(i))
     ++n;
   return n;
@@ -74,6 +77,7 @@ int UndoStepCount(const UndoRing& ring) {
 
 int RedoStepCount(const UndoRing& ring) {
   int n = 0;
-  for (int i = ring.index; n < UndoRing::kSize && ring.entries[i].kind != 0; i = UndoRing::After(i)) ++n;
+  for (int i = ring.index; n < UndoRing::kSize && ring.entries[i].kind != UndoKind::kEmpty; i = UndoRing::After(i))
+    ++n;
   return n;
 }

@@ -4,10 +4,17 @@
 #include <array>
 #include <string>
 
+enum class UndoKind : int {
+  kEmpty = 0,
+  kTyped = 1,     // typed insertion (consecutive ones merge)
+  kBlock = 2,     // inserted block (paste)
+  kReplace = 3,   // a selection replaced
+};
+
 struct UndoEntry {
-  int kind = 0;           // 0 empty, 1 typed insertion, 2 inserted block, 3 replacement
+  UndoKind kind = UndoKind::kEmpty;
   std::string inserted;   // text the edit put in
-  std::string removed;    // text the edit took out (kind 3 only)
+  std::string removed;    // text the edit took out (kReplace only)
   int newStart = 0;
   int newEnd = 0;
   int oldStart = 0;

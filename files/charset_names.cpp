@@ -6,8 +6,9 @@ const char* const kNewlineNames[kNewlineCount] = {"CRLF", "LF", "CR"};
 const char* const kNewlineEntries[kNewlineCount] = {"CRLF(Windows)", "LF(Unix)", "CR(Macintosh)"};
 }  // namespace
 
-const char* CharsetName(int code) { return kCharsetNames[code >= 0 && code < kCharsetCount ? code : 0]; }
-const char* NewlineName(int code) { return kNewlineNames[code >= 0 && code < kNewlineCount ? code : 0]; }
-const char* NewlineDialogEntry(int code) {
-  return kNewlineEntries[code >= 0 && code < kNewlineCount ? code : 0];
+// Codes made by a cast from an unchecked number show as the first entry.
+const char* CharsetName(Charset code) { return kCharsetNames[static_cast<int>(CharsetFromInt(static_cast<int>(code)))]; }
+const char* NewlineName(Newline code) { return kNewlineNames[static_cast<int>(NewlineFromInt(static_cast<int>(code)))]; }
+const char* NewlineDialogEntry(Newline code) {
+  return kNewlineEntries[static_cast<int>(NewlineFromInt(static_cast<int>(code)))];
 }

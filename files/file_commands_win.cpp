@@ -1,15 +1,17 @@
-// File commands of the frame: open, save, save as, save all, encoding.
+// File commands of the frame: new, open, close, save, save as, save all, encoding, recent files.
 #include <cstring>
 
-#include "files/encoding_dialog.h"
+#include "files/encoding_dialog_win.h"
 #include "files/file_dialog_win.h"
-#include "files/file_io.h"
-#include "files/open_save.h"
+#include "files/file_io_win.h"
+#include "files/open_save_win.h"
 #include "resources/ids.h"
-#include "shell/app.h"
+#include "shell/app_win.h"
 #include "shell/doc_windows_win.h"
-#include "shell/frame_commands_win.h"
-#include "shell/project_seams.h"
+#include "editor/editor_view_win.h"
+#include "prefs/extension_list.h"
+#include "shell/command_table_win.h"
+#include "shell/project_seams_win.h"
 
 namespace {
 
@@ -34,10 +36,28 @@ void SaveAll() {
   if (ProjectIsOpen()) SaveProject();
 }
 
+void OpenHistoryEntry(const History& history, int index) {
+  if (index < 0 || index >= static_cast<int>(history.paths.size())) return;
+  std::string path = history.paths[static_cast<size_t>(index)];  // the open may reorder the history
+  OpenFileByPath(path);
+}
+
 }  // namespace
 
-bool DispatchFileCommand(UINT id) {
+bool HandleFileCommand(UINT id) {
+  if (id >= ID_RECENT_FILE_FIRST && id <= ID_RECENT_FILE_LAST) {
+    OpenHistoryEntry(g_app.settings.fileHistory, static_cast<int>(id - ID_RECENT_FILE_FIRST));
+    return true;
+  }
+  if (id >= ID_RECENT_PROJECT_FIRST && id <= ID_RECENT_PROJECT_LAST) {
+    OpenHistoryEntry(g_app.settings.projectHistory, static_cast<int>(id - ID_RECENT_PROJECT_FIRST));
+    return true;
+  }
   switch (id) {
+    case ID_FILE_NEW: CreateTextDocumentWindow(std::string(), DocumentKind::kText, kTabColourGrey, nullptr); return true;
+    case ID_FILE_CLOSE:
+      if (HWND active = ActiveDocumentWindow()) SendMessageA(active, WM_CLOSE, 0, 0);
+      return true;
     case ID_FILE_OPEN: OpenWithDialog(); return true;
     case ID_FILE_SAVE:
       if (ActiveSlot() >= 0) SaveDocument(ActiveSlot(), nullptr);
@@ -60,11 +80,12 @@ void OnCompilerSourcePosition(int line) {
   int slot = g_app.docs.FindTextByPath(name);
   HWND window = slot >= 0 ? g_app.docs.slots[slot].window : OpenFileByPath(name);
   slot = g_app.docs.SlotOfWindow(window);
-  if (slot < 0 || !g_app.docs.slots[slot].text) return;
+  EditorView* view = EditorOf(slot);
+  if (!view) return;
   SendMessageA(GetParent(window), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window), 0);
-  TextDocument& doc = *g_app.docs.slots[slot].text;
+  TextDocument& doc = view->Doc();
   if (line < 0) line = 0;
   const int start = line < doc.LineCount() ? doc.LineStart(line) : doc.Length();
   const int end = line < doc.LineCount() ? doc.LineEnd(line) : doc.Length();
-  doc.SetSelection(start, end, true);
+  view->SetSelection(start, end, true);
 }

@@ -3,8 +3,8 @@
 #include <commdlg.h>
 
 #include "files/paths.h"
-#include "shell/app.h"
-#include "shell/document_kind.h"
+#include "shell/app_win.h"
+#include "lang/document_kind.h"
 
 namespace {
 std::string Filter(std::initializer_list<const char*> parts) {
@@ -25,9 +25,9 @@ std::string OpenFileFilter() {
                  "テンプレート ファイル(*.tpl)", "*.tpl", "すべてのファイル(*.*)", "*"});
 }
 
-std::string SaveFileFilter(int kind) {
-  if (kind == kDocHtml) return Filter({"HTMLファイル(*.html;*.htm)", "*.html;*.htm", "すべてのファイル(*.*)", "*"});
-  if (kind == kDocText) return Filter({"テキスト ファイル(*.txt)", "*.txt", "すべてのファイル(*.*)", "*"});
+std::string SaveFileFilter(DocumentKind kind) {
+  if (kind == DocumentKind::kHtml) return Filter({"HTMLファイル(*.html;*.htm)", "*.html;*.htm", "すべてのファイル(*.*)", "*"});
+  if (kind == DocumentKind::kText) return Filter({"テキスト ファイル(*.txt)", "*.txt", "すべてのファイル(*.*)", "*"});
   return OpenFileFilter();
 }
 

@@ -1,4 +1,4 @@
-#include "files/file_io.h"
+#include "files/file_io_win.h"
 
 #include <algorithm>
 #include <new>
@@ -6,7 +6,7 @@
 
 #include "files/paths.h"
 #include "platform/sjis.h"
-#include "shell/message_box.h"
+#include "shell/message_box_win.h"
 
 namespace {
 

@@ -1,32 +1,32 @@
 #include "files/file_types.h"
 
 #include "files/paths.h"
-#include "shell/document_kind.h"
+#include "lang/document_kind.h"
 
 namespace {
 
 struct ExtensionType {
   const char* extension;
-  int type;
+  FileType type;
 };
 
 constexpr ExtensionType kTypes[] = {
-    {".bas", kFileProgram}, {".ovp", kFileProgram}, {".sbp", kFileSbp},  {".txt", kFileTxt},
-    {".pj", kFileProject},  {".ico", kFileIcon},    {".html", kFileHtml}, {".htm", kFileHtml},
-    {".tpl", kFileHtml},    {".php", kFileHtml},
+    {".bas", FileType::kProgram}, {".ovp", FileType::kProgram}, {".sbp", FileType::kSbp},  {".txt", FileType::kTxt},
+    {".pj", FileType::kProject},  {".ico", FileType::kIcon},    {".html", FileType::kHtml}, {".htm", FileType::kHtml},
+    {".tpl", FileType::kHtml},    {".php", FileType::kHtml},
 };
 
 constexpr const char* kSourceExtensions[] = {".bas", ".ovp", ".sbp", ".wbp"};
 
 }  // namespace
 
-int FileTypeOfPath(std::string_view path) {
+FileType FileTypeOfPath(std::string_view path) {
   std::string ext = PathExtension(path);
-  if (ext.empty()) return kFileOther;
+  if (ext.empty()) return FileType::kOther;
   for (const auto& t : kTypes) {
     if (PathEqualsNoCase(ext, t.extension)) return t.type;
   }
-  return kFileOther;
+  return FileType::kOther;
 }
 
 bool IsSourcePath(std::string_view path) {
@@ -37,13 +37,13 @@ bool IsSourcePath(std::string_view path) {
   return false;
 }
 
-int DocumentKindOfPath(std::string_view path) {
+DocumentKind DocumentKindOfPath(std::string_view path) {
   switch (FileTypeOfPath(path)) {
-    case kFileIcon:
-      return kDocIcon;
-    case kFileHtml:
-      return kDocHtml;
+    case FileType::kIcon:
+      return DocumentKind::kIcon;
+    case FileType::kHtml:
+      return DocumentKind::kHtml;
     default:
-      return IsSourcePath(path) ? kDocSource : kDocText;
+      return IsSourcePath(path) ? DocumentKind::kSource : DocumentKind::kText;
   }
 }

@@ -3,19 +3,19 @@
 #include <algorithm>
 #include <cstring>
 
-int DetectNewline(std::string_view text) {
+Newline DetectNewline(std::string_view text) {
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
-    if (c == '\n') return kNewlineLf;
-    if (c == '\r') return (i + 1 < text.size() && text[i + 1] == '\n') ? kNewlineCrLf : kNewlineCr;
+    if (c == '\n') return Newline::kLf;
+    if (c == '\r') return (i + 1 < text.size() && text[i + 1] == '\n') ? Newline::kCrLf : Newline::kCr;
   }
-  return kNewlineCrLf;
+  return Newline::kCrLf;
 }
 
-std::string ToCrLf(std::string source, int code) {
-  if (code != kNewlineLf && code != kNewlineCr) return source;
+std::string ToCrLf(std::string source, Newline code) {
+  if (code != Newline::kLf && code != Newline::kCr) return source;
   std::string_view text = source;
-  const char from = code == kNewlineLf ? '\n' : '\r';
+  const char from = code == Newline::kLf ? '\n' : '\r';
   size_t count = static_cast<size_t>(std::count(text.begin(), text.end(), from));
   std::string out;
   out.resize(text.size() + count);
@@ -36,9 +36,9 @@ std::string ToCrLf(std::string source, int code) {
   return out;
 }
 
-void CrLfTo(std::string& text, int code) {
-  if (code != kNewlineLf && code != kNewlineCr) return;
-  const char keep = code == kNewlineLf ? '\n' : '\r';
+void CrLfTo(std::string& text, Newline code) {
+  if (code != Newline::kLf && code != Newline::kCr) return;
+  const char keep = code == Newline::kLf ? '\n' : '\r';
   char* base = text.data();
   char* end = base + text.size();
   char* r = base;

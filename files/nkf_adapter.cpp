@@ -37,12 +37,12 @@ void NkfUseProcs(const NkfProcs* procs) { g_procs = procs; }
 
 bool NkfAvailable() { return g_procs && g_procs->guessCode && g_procs->convertSized; }
 
-int ResolveDetectedCharset(int code, std::string_view converted) {
-  if (code < 0 || code > 3) return 0;
+Charset ResolveDetectedCharset(int code, std::string_view converted) {
+  if (code < 0 || code > 3) return Charset::kShiftJis;
   // Plain ASCII reads the same in every code. Half-width katakana (0xA1-0xDF,
   // no lead byte) do count: calling such a file Shift-JIS would rewrite them.
-  if ((code == 1 || code == 2) && !HasHighOrEscape(converted)) return 0;
-  return code;
+  if ((code == 1 || code == 2) && !HasHighOrEscape(converted)) return Charset::kShiftJis;
+  return CharsetFromInt(code);
 }
 
 NkfDecoded NkfDecodeToSjis(std::string bytes) {
@@ -71,9 +71,9 @@ NkfDecoded NkfDecodeToSjis(std::string bytes) {
   return d;
 }
 
-NkfEncoded NkfEncodeFromSjis(std::string_view sjis, int charset, bool utf8Bom) {
+NkfEncoded NkfEncodeFromSjis(std::string_view sjis, Charset charset, bool utf8Bom) {
   NkfEncoded e;
-  if (charset <= 0 || charset > 3) {
+  if (charset == Charset::kShiftJis || CharsetFromInt(static_cast<int>(charset)) != charset) {
     e.bytes.assign(sjis);
     e.ok = true;
     return e;
@@ -83,10 +83,10 @@ NkfEncoded NkfEncodeFromSjis(std::string_view sjis, int charset, bool utf8Bom) {
     return e;
   }
   static const char* const kOptions[4] = {"", "-ex", "-jx", "-wx"};
-  std::string options = kOptions[charset];
-  if (charset == 3 && utf8Bom) options += " --bom";
+  std::string options = kOptions[static_cast<int>(charset)];
+  if (charset == Charset::kUtf8 && utf8Bom) options += " --bom";
   size_t n = sjis.size();
-  size_t guess = n + (charset == 1 ? n / 8 : charset == 2 ? n / 4 : n / 2) + 16;
+  size_t guess = n + (charset == Charset::kEuc ? n / 8 : charset == Charset::kJis ? n / 4 : n / 2) + 16;
   NkfConvertResult r{};
   e.ok = ConvertSized(options.c_str(), sjis, guess, e.bytes, r);
   e.lost = e.ok ? r.lost : 0;
@@ -98,6 +98,6 @@ std::string NkfMissingReadMessage(const std::string& path) {
   return "nkf32.dll を使用できないため、\"" + path + "\" を Shift-JIS として読み込みました。";
 }
 
-std::string NkfMissingSaveMessage(const std::string& path, int charset) {
+std::string NkfMissingSaveMessage(const std::string& path, Charset charset) {
   return "nkf32.dll を使用できないため、\"" + path + "\" を " + CharsetName(charset) + " で保存できません。";
 }

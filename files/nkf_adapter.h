@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "ancillar/charset/nkf32_api.h"
+#include "platform/text_codes.h"
 
 // The entry points in use (see nkf32_api.h).
 struct NkfProcs {
@@ -37,7 +38,7 @@ bool NkfAvailable();
 
 struct NkfDecoded {
   std::string text;               // Shift-JIS
-  int charset = 0;                // the file's code, 0-3
+  Charset charset = Charset::kShiftJis;  // the file's code
   size_t lost = 0;                // characters shown as the geta mark
   bool utf8Bom = false;           // the file started with a UTF-8 byte order mark
   bool converterMissing = false;  // no DLL and the bytes are not plain ASCII: read as Shift-JIS
@@ -53,14 +54,15 @@ struct NkfEncoded {
   size_t lost = 0;                // characters written as the geta mark
   bool converterMissing = false;  // charset 1-3 without the DLL: nothing converted
 };
-// Encodes Shift-JIS text to charset 0 (a copy), 1 ("-ex"), 2 ("-jx") or 3
-// ("-wx", with a byte order mark when utf8Bom).
-NkfEncoded NkfEncodeFromSjis(std::string_view sjis, int charset, bool utf8Bom = false);
+// Encodes Shift-JIS text to Shift-JIS (a copy), EUC ("-ex"), JIS ("-jx") or
+// UTF-8 ("-wx", with a byte order mark when utf8Bom).
+NkfEncoded NkfEncodeFromSjis(std::string_view sjis, Charset charset, bool utf8Bom = false);
 
-// The charset recorded for a file: a code outside 0-3 counts as 0, and EUC or
-// JIS whose converted text is plain ASCII is Shift-JIS.
-int ResolveDetectedCharset(int code, std::string_view converted);
+// The charset recorded for a file from the converter's code: a code outside
+// 0-3 counts as Shift-JIS, and EUC or JIS whose converted text is plain ASCII
+// is Shift-JIS.
+Charset ResolveDetectedCharset(int code, std::string_view converted);
 
 // Messages for the caller to show when the converter is missing.
 std::string NkfMissingReadMessage(const std::string& path);
-std::string NkfMissingSaveMessage(const std::string& path, int charset);
+std::string NkfMissingSaveMessage(const std::string& path, Charset charset);

@@ -2,17 +2,17 @@
 #include <cstdio>
 
 #include "files/file_dialog_win.h"
-#include "files/file_io.h"
+#include "files/file_io_win.h"
 #include "files/file_types.h"
 #include "files/newline.h"
 #include "files/nkf_adapter.h"
 #include "files/charset_names.h"
-#include "files/open_save.h"
+#include "files/open_save_win.h"
 #include "files/paths.h"
 #include "prefs/extension_list.h"
-#include "shell/app.h"
+#include "shell/app_win.h"
 #include "shell/doc_windows_win.h"
-#include "shell/message_box.h"
+#include "shell/message_box_win.h"
 #include "shell/settings_history.h"
 #include "shell/tab_bar_win.h"
 
@@ -73,32 +73,30 @@ void AfterSave(int slot) {
   RefreshCommandStates();
 }
 
-bool WriteTextDocument(int slot) {
-  DocumentSlot& s = g_app.docs.slots[slot];
-  TextDocument& doc = *s.text;
-  NkfEncoded encoded = NkfEncodeFromSjis(std::string_view(doc.CStr(), doc.Length()), doc.charset, doc.utf8Bom != 0);
+}  // namespace
+
+bool WriteTextDocument(const std::string& path, TextDocument& doc) {
+  NkfEncoded encoded = NkfEncodeFromSjis(std::string_view(doc.CStr(), doc.Length()), doc.charset, doc.utf8Bom);
   if (encoded.converterMissing) {
-    QuilletMessageBox(g_app.frame, NkfMissingSaveMessage(s.path, doc.charset).c_str(), "Quillet", MB_OK | MB_ICONWARNING);
+    QuilletMessageBox(g_app.frame, NkfMissingSaveMessage(path, doc.charset).c_str(), "Quillet", MB_OK | MB_ICONWARNING);
     return false;
   }
   if (encoded.lost > 0) {
     std::string question = Format("\"%s\" の %lld 文字は %s で表せないため、〓に置き換えて保存されます。\n保存しますか？",
-                                  s.path, static_cast<long long>(encoded.lost), CharsetName(doc.charset));
+                                  path, static_cast<long long>(encoded.lost), CharsetName(doc.charset));
     if (QuilletMessageBox(g_app.frame, question.c_str(), "Quillet", MB_YESNO | MB_ICONWARNING) != IDYES) return false;
   }
   CrLfTo(encoded.bytes, doc.newline);
-  if (!WriteWholeFile(s.path, encoded.bytes)) {
-    std::string text = Format("\"%s\" ファイルへの書き込みに失敗しました。", s.path);
+  if (!WriteWholeFile(path, encoded.bytes)) {
+    std::string text = Format("\"%s\" ファイルへの書き込みに失敗しました。", path);
     QuilletMessageBox(g_app.frame, text.c_str(), "エラー", MB_OK | MB_ICONERROR);
     return false;
   }
-  doc.modified = 0;
+  doc.modified = false;
   return true;
 }
 
-}  // namespace
-
-HWND ReadTextFileIntoDocument(const std::string& path, int kind, COLORREF tabColour) {
+HWND ReadTextFileIntoDocument(const std::string& path, DocumentKind kind, COLORREF tabColour) {
   int open = g_app.docs.FindTextByPath(path);
   if (open >= 0) {
     BringToTop(g_app.docs.slots[open].window);
@@ -124,7 +122,7 @@ HWND ReadTextFileIntoDocument(const std::string& path, int kind, COLORREF tabCol
 
 HWND OpenFileByPath(const std::string& path) {
   HistoryAdd(g_app.settings.fileHistory, path);
-  if (FileTypeOfPath(path) == kFileIcon) {
+  if (FileTypeOfPath(path) == FileType::kIcon) {
     QuilletMessageBox(g_app.frame, "アイコン ファイルの編集は、このバージョンではまだ使用できません。", "Quillet",
                       MB_OK | MB_ICONINFORMATION);
     return nullptr;
@@ -136,7 +134,7 @@ HWND OpenFileByPath(const std::string& path) {
 bool SaveDocument(int slot, const char* newPath) {
   if (slot < 0 || slot >= DocumentTable::kSlots) return false;
   DocumentSlot& s = g_app.docs.slots[slot];
-  if (!s.InUse() || !IsTextKind(s.kind) || !s.text) return false;
+  if (!s.InUse() || !s.document) return false;
   if (newPath) {
     if (FileExists(newPath)) {
       std::string question = Format("\"%s\" ファイルは既に存在しています。上書きしますか？", newPath);
@@ -151,7 +149,7 @@ bool SaveDocument(int slot, const char* newPath) {
     g_app.settings.DefSaveDir = PathDirectory(s.path);
     return AskSaveDialog(slot);
   }
-  if (!WriteTextDocument(slot)) return false;
+  if (!s.document->SaveTo(s.path)) return false;
   AfterSave(slot);
   return true;
 }

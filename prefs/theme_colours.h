@@ -1,4 +1,5 @@
 #pragma once
+#include "editor/paint_runs.h"
 #include "platform/win_types.h"
 
 // The six editor colours of the active theme, read by the renderer.
@@ -10,3 +11,7 @@ struct ThemeColours {
   COLORREF rgbCursorBack = 0xF5F0E6;
   COLORREF rgbBackground = 0xFFFFFF;
 };
+
+// The colours painting uses, from a theme; without the caret-row mark its
+// row takes the background.
+PaintColours PaintColoursFrom(const ThemeColours& theme, bool markCaretRow);

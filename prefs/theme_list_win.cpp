@@ -1,9 +1,9 @@
 // The theme list below ProgramDir\Theme, built at start-up.
-#include "files/file_io.h"
+#include "files/file_io_win.h"
 #include "files/paths.h"
 #include "prefs/theme_list.h"
-#include "shell/app.h"
-#include "shell/app_seams.h"
+#include "shell/app_win.h"
+#include "shell/app_seams_win.h"
 
 namespace {
 

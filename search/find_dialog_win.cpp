@@ -11,20 +11,15 @@ void OnListAll(HWND dialog) {
   if (slot >= 0 && ShowMatchList(dialog, slot, r.text, r.matchCase, r.regex)) EndDialog(dialog, IDC_FIND_LISTALL);
 }
 
-INT_PTR CALLBACK FindDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
-  switch (msg) {
-    case WM_INITDIALOG: return InitSearchDialog(dialog, false);
-    case WM_COMMAND:
-      switch (LOWORD(wp)) {
-        case IDOK: FindNextFromDialog(dialog); return TRUE;
-        case IDC_FIND_LISTALL: OnListAll(dialog); return TRUE;
-        case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
-      }
-      break;
-  }
-  return FALSE;
-}
-
 }  // namespace
 
-void ShowFindDialog() { RunSearchDialog(IDD_FIND, FindDialogProc); }
+bool FindDialogCommand(HWND dialog, UINT id) {
+  switch (id) {
+    case IDOK: FindNextFromDialog(dialog); return true;
+    case IDC_FIND_LISTALL: OnListAll(dialog); return true;
+    case IDCANCEL: EndDialog(dialog, IDCANCEL); return true;
+  }
+  return false;
+}
+
+void ShowFindDialog() { RunSearchDialog(false); }

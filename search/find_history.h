@@ -1,8 +1,10 @@
 #pragma once
 // The 20-entry find and replacement histories, newest first.
+#include <array>
 #include <string>
 
-#include "shell/editor_settings.h"
+// Entries of at most 259 bytes, newest first; an empty entry ends the list.
+using SearchHistory = std::array<std::string, 20>;
 
 // Puts text at the front: an entry equal to it (exact comparison) moves up,
 // otherwise every entry shifts down and the 20th is lost. Empty texts are

@@ -1,27 +1,25 @@
 // Find next with the wrap question, and F3.
 #include "search/find_next.h"
-#include "search/regex_adapter.h"
+#include "search/regex_adapter_win.h"
 #include "search/search_dialog_win.h"
 #include "search/search_dialogs_win.h"
-#include "shell/app.h"
+#include "editor/editor_view_win.h"
+#include "shell/app_win.h"
 #include "shell/doc_windows_win.h"
-#include "shell/message_box.h"
+#include "shell/message_box_win.h"
 
 const char kSearchCaption[] = "Wrenfold - Search";
 
 namespace {
 
-void SelectMatch(TextDocument& doc, const SearchHit& hit) {
-  doc.SetSelection(hit.pos + hit.length, hit.pos, true);
-  RefreshCommandStates();
-  RefreshStatusBar();
-}
+void SelectMatch(EditorView& view, const SearchHit& hit) { view.SetSelection(hit.pos + hit.length, hit.pos, true); }
 
 }  // namespace
 
 bool FindNextInSlot(HWND owner, int slot, const std::string& text, bool matchCase, bool regex, bool wrap) {
-  if (slot < 0 || slot >= DocumentTable::kSlots || !g_app.docs.slots[slot].text || text.empty()) return false;
-  TextDocument& doc = *g_app.docs.slots[slot].text;
+  EditorView* view = EditorOf(slot);
+  if (!view || text.empty()) return false;
+  TextDocument& doc = view->Doc();
   const RegexApi* api = &RegexLibrary();
   SearchHit hit = FindInDocument(doc, FindNextStart(doc), text, matchCase, regex, api);
   if (hit.Error()) {
@@ -29,7 +27,7 @@ bool FindNextInSlot(HWND owner, int slot, const std::string& text, bool matchCas
     return false;
   }
   if (hit.Found()) {
-    SelectMatch(doc, hit);
+    SelectMatch(*view, hit);
     return true;
   }
   if (!wrap) return false;
@@ -46,7 +44,7 @@ bool FindNextInSlot(HWND owner, int slot, const std::string& text, bool matchCas
   if (QuilletMessageBox(owner, "ファイルの最初から検索しますか？", kSearchCaption, MB_YESNO | MB_ICONINFORMATION) !=
       IDYES)
     return false;
-  SelectMatch(doc, hit);
+  SelectMatch(*view, hit);
   return true;
 }
 

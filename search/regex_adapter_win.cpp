@@ -1,7 +1,7 @@
-#include "search/regex_adapter.h"
+#include "search/regex_adapter_win.h"
 
 #include "shell/ancillary_dll_win.h"
-#include "shell/message_box.h"
+#include "shell/message_box_win.h"
 
 namespace {
 

@@ -3,33 +3,12 @@
 #include "editor/editing.h"
 #include "search/find_next.h"
 
-namespace {
-
-// Keeps the editor window out of the loop: no scrolling, repainting or
-// command-state refresh per replacement, one of each at the end.
-struct DetachedView {
-  TextDocument& doc;
-  TextDocumentView* view;
-  explicit DetachedView(TextDocument& d) : doc(d), view(d.view) { d.view = nullptr; }
-  ~DetachedView() {
-    doc.view = view;
-    if (!view) return;
-    if (view->EnsureCaretVisible(false, false) == 0) view->Repaint();
-    view->UpdateCaret(true);
-    view->RefreshCommandStates();
-  }
-};
-
-}  // namespace
-
-ReplaceAllOutcome ReplaceAllInDocument(DocumentSlot& slot, const std::string& needle,
+ReplaceAllOutcome ReplaceAllInDocument(EditableText& text, const std::string& needle,
                                        const std::string& replacement, bool matchCase, bool regex,
                                        const RegexApi* api) {
   ReplaceAllOutcome out;
-  if (!slot.text) return out;
-  TextDocument& doc = *slot.text;
-  DetachedView quiet(doc);
-  doc.SetSelection(0, 0, false);
+  TextDocument& doc = text.doc;
+  doc.PlaceSelection(0, 0);
   int from = 0;
   int context = -1;
   while (!needle.empty()) {
@@ -40,9 +19,9 @@ ReplaceAllOutcome ReplaceAllInDocument(DocumentSlot& slot, const std::string& ne
       return out;
     }
     if (!hit.Found()) break;
-    doc.SetSelection(hit.pos + hit.length, hit.pos, false);
+    doc.PlaceSelection(hit.pos + hit.length, hit.pos);
     const uint64_t before = doc.Version();
-    EditSelection(slot, hit.replacement, false, false);
+    EditSelection(text, hit.replacement);
     // The document refuses a text that would outgrow its size limit.
     if (doc.Version() == before) break;
     ++out.count;

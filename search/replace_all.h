@@ -4,7 +4,7 @@
 #include <string>
 
 #include "search/regex_calls.h"
-#include "shell/document_table.h"
+#include "editor/editable_text.h"
 
 struct ReplaceAllOutcome {
   SearchStatus status = SearchStatus::kNotFound;  // kFound: at least one replacement, no error
@@ -15,7 +15,7 @@ struct ReplaceAllOutcome {
 // Puts the caret at the start of the text, then replaces each match and
 // searches again after the inserted text (so replacing "a" by "aa" ends).
 // A regular expression's replacement is its substitution in the context of
-// the document. The editor is repainted once at the end.
-ReplaceAllOutcome ReplaceAllInDocument(DocumentSlot& slot, const std::string& needle,
+// the document. The view follows once, in the caller's after-edit step.
+ReplaceAllOutcome ReplaceAllInDocument(EditableText& text, const std::string& needle,
                                        const std::string& replacement, bool matchCase, bool regex,
                                        const RegexApi* api);

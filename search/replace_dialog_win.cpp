@@ -1,11 +1,12 @@
 // The replace dialog (129): find next, replace, replace all, close.
 #include "resources/ids.h"
-#include "search/regex_adapter.h"
+#include "search/regex_adapter_win.h"
 #include "search/replace_all.h"
 #include "search/replace_selection.h"
 #include "search/search_dialog_win.h"
 #include "search/search_dialogs_win.h"
-#include "shell/app.h"
+#include "editor/editor_view_win.h"
+#include "shell/app_win.h"
 #include "shell/doc_windows_win.h"
 
 namespace {
@@ -14,16 +15,13 @@ void OnReplace(HWND dialog) {
   const SearchRequest r = BeginSearch(dialog, true);
   const int slot = SearchTargetSlot(r);
   if (slot < 0) return;
-  const SearchHit done =
-      ReplaceMatchInSelection(g_app.docs.slots[slot], r.text, r.replacement, r.matchCase, r.regex, &RegexLibrary());
+  EditorView& view = *EditorOf(slot);
+  const SearchHit done = ReplaceMatchInSelection(view.Text(), r.text, r.replacement, r.matchCase, r.regex, &RegexLibrary());
   if (done.Error()) {
     ShowRegexError(dialog, done.errorText);
     return;
   }
-  if (done.Found()) {
-    RefreshCommandStates();
-    RefreshStatusBar();
-  }
+  if (done.Found()) view.AfterCommand(AfterEdit{ScrollToCaret::kNormal, true});
   FindNextInSlot(dialog, slot, r.text, r.matchCase, r.regex, true);
 }
 
@@ -31,31 +29,26 @@ void OnReplaceAll(HWND dialog) {
   const SearchRequest r = BeginSearch(dialog, true);
   const int slot = SearchTargetSlot(r);
   if (slot < 0) return;
+  EditorView& view = *EditorOf(slot);
   HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   const ReplaceAllOutcome done =
-      ReplaceAllInDocument(g_app.docs.slots[slot], r.text, r.replacement, r.matchCase, r.regex, &RegexLibrary());
+      ReplaceAllInDocument(view.Text(), r.text, r.replacement, r.matchCase, r.regex, &RegexLibrary());
   SetCursor(previous);
-  RefreshCommandStates();
-  RefreshStatusBar();
+  view.AfterCommand(AfterEdit{ScrollToCaret::kNormal, true});
   if (done.status == SearchStatus::kError) ShowRegexError(dialog, done.errorText);
-}
-
-INT_PTR CALLBACK ReplaceDialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM) {
-  switch (msg) {
-    case WM_INITDIALOG: return InitSearchDialog(dialog, true);
-    case WM_COMMAND:
-      switch (LOWORD(wp)) {
-        case IDOK:
-        case IDC_REPLACE_NEXT: FindNextFromDialog(dialog); return TRUE;
-        case IDC_REPLACE_ONE: OnReplace(dialog); return TRUE;
-        case IDC_REPLACE_ALL: OnReplaceAll(dialog); return TRUE;
-        case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
-      }
-      break;
-  }
-  return FALSE;
 }
 
 }  // namespace
 
-void ShowReplaceDialog() { RunSearchDialog(IDD_REPLACE, ReplaceDialogProc); }
+bool ReplaceDialogCommand(HWND dialog, UINT id) {
+  switch (id) {
+    case IDOK:
+    case IDC_REPLACE_NEXT: FindNextFromDialog(dialog); return true;
+    case IDC_REPLACE_ONE: OnReplace(dialog); return true;
+    case IDC_REPLACE_ALL: OnReplaceAll(dialog); return true;
+    case IDCANCEL: EndDialog(dialog, IDCANCEL); return true;
+  }
+  return false;
+}
+
+void ShowReplaceDialog() { RunSearchDialog(true); }

@@ -3,11 +3,10 @@
 #include "editor/editing.h"
 #include "search/find_next.h"
 
-SearchHit ReplaceMatchInSelection(DocumentSlot& slot, const std::string& needle, const std::string& replacement,
+SearchHit ReplaceMatchInSelection(EditableText& text, const std::string& needle, const std::string& replacement,
                                   bool matchCase, bool regex, const RegexApi* api) {
   SearchHit result;
-  if (!slot.text) return result;
-  TextDocument& doc = *slot.text;
+  TextDocument& doc = text.doc;
   int s, e;
   doc.SelectionBytes(s, e);
   if (s >= e) return result;
@@ -16,10 +15,10 @@ SearchHit ReplaceMatchInSelection(DocumentSlot& slot, const std::string& needle,
   ReplacementHit hit = NextReplacementInDocument(doc, s, needle, replacement, matchCase, regex, api);
   if (hit.Error()) return hit;
   if (!hit.Found() || hit.pos + hit.length > e) return result;
-  std::string text = doc.Substr(s, hit.pos);
-  text += hit.replacement;
-  text += doc.Substr(hit.pos + hit.length, e);
-  EditSelection(slot, text, false, true);
+  std::string replaced = doc.Substr(s, hit.pos);
+  replaced += hit.replacement;
+  replaced += doc.Substr(hit.pos + hit.length, e);
+  EditSelection(text, replaced);
   result = hit;
   return result;
 }

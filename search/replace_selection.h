@@ -4,11 +4,11 @@
 #include <string>
 
 #include "search/regex_calls.h"
-#include "shell/document_table.h"
+#include "editor/editable_text.h"
 
 // kFound: the selection has been replaced (one undoable edit) by its text
 // with the match replaced. kNotFound: no match lies inside the selection (an
 // empty selection never holds one); nothing changed. kError: the library's
 // message is in errorText; nothing changed.
-SearchHit ReplaceMatchInSelection(DocumentSlot& slot, const std::string& needle, const std::string& replacement,
+SearchHit ReplaceMatchInSelection(EditableText& text, const std::string& needle, const std::string& replacement,
                                   bool matchCase, bool regex, const RegexApi* api);

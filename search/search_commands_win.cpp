@@ -1,9 +1,9 @@
 // Find and replace commands of the frame.
 #include "resources/ids.h"
 #include "search/search_dialogs_win.h"
-#include "shell/frame_commands_win.h"
+#include "shell/command_table_win.h"
 
-bool DispatchSearchCommand(UINT id) {
+bool HandleSearchCommand(UINT id) {
   switch (id) {
     case ID_SEARCH_FIND: ShowFindDialog(); return true;
     case ID_SEARCH_REPLACE: ShowReplaceDialog(); return true;

@@ -6,7 +6,8 @@
 #include "search/find_history.h"
 #include "search/search_dialog_win.h"
 #include "search/search_dialogs_win.h"
-#include "shell/app.h"
+#include "shell/app_win.h"
+#include "platform/window_object_win.h"
 #include "shell/centre_on_frame_win.h"
 #include "shell/doc_windows_win.h"
 
@@ -34,7 +35,7 @@ void RefillHistory(HWND combo, const SearchHistory& history) {
 std::string SelectedText() {
   const int slot = ActiveTextSlot();
   if (slot < 0) return std::string();
-  const TextDocument& doc = *g_app.docs.slots[slot].text;
+  const TextDocument& doc = g_app.docs.slots[slot].Text()->doc;
   int s, e;
   doc.SelectionBytes(s, e);
   if (s >= e) return std::string();
@@ -47,15 +48,40 @@ int ActiveTextSlot() {
   const int slot = ActiveSlot();
   if (slot < 0) return -1;
   const DocumentSlot& s = g_app.docs.slots[slot];
-  return IsTextKind(s.kind) && s.text ? slot : -1;
+  return IsTextKind(s.kind) && s.Text() ? slot : -1;
 }
 
-void RunSearchDialog(int dialogId, DLGPROC proc) {
+namespace {
+
+// The find and replace dialogs as one object, told apart by `replace`.
+class SearchDialog {
+ public:
+  explicit SearchDialog(bool replace) : replace_(replace) {}
+  HWND hwnd = nullptr;
+  INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM) {
+    switch (msg) {
+      case WM_INITDIALOG: return InitSearchDialog(hwnd, replace_);
+      case WM_COMMAND:
+        return (replace_ ? ReplaceDialogCommand(hwnd, LOWORD(wp)) : FindDialogCommand(hwnd, LOWORD(wp))) ? TRUE
+                                                                                                           : FALSE;
+    }
+    return FALSE;
+  }
+
+ private:
+  bool replace_;
+};
+
+}  // namespace
+
+void RunSearchDialog(bool replace) {
   if (!g_app.resLib || ActiveTextSlot() < 0) {
     MessageBeep(MB_OK);
     return;
   }
-  DialogBoxParamA(g_app.resLib, MAKEINTRESOURCEA(dialogId), g_app.frame, proc, 0);
+  SearchDialog dialog(replace);
+  DialogBoxParamA(g_app.resLib.get(), MAKEINTRESOURCEA(replace ? IDD_REPLACE : IDD_FIND), g_app.frame,
+                  ObjectDialogProc<SearchDialog>, reinterpret_cast<LPARAM>(&dialog));
 }
 
 int SearchTargetSlot(const SearchRequest& r) {

@@ -9,9 +9,12 @@
 // Slot of the active document when it is a text document, else -1.
 int ActiveTextSlot();
 
-// Runs a modal search dialog over the active text document (a beep without
-// one, or without the resource library).
-void RunSearchDialog(int dialogId, DLGPROC proc);
+// Runs the modal find (119) or replace (129) dialog over the active text
+// document (a beep without one, or without the resource library).
+void RunSearchDialog(bool replace);
+// The buttons of each dialog; true when the id was one of them.
+bool FindDialogCommand(HWND dialog, UINT id);
+bool ReplaceDialogCommand(HWND dialog, UINT id);
 
 // WM_INITDIALOG: centred on the frame, options from the settings, the find
 // history (and with `replace` the replacement history, first entry

@@ -1,9 +1,9 @@
 // The regular-expression library and the character-set converter, looked up
 // before the main window exists and released at exit.
 #include "files/nkf_adapter.h"
-#include "search/regex_adapter.h"
-#include "shell/app.h"
-#include "shell/app_seams.h"
+#include "search/regex_adapter_win.h"
+#include "shell/app_win.h"
+#include "shell/app_seams_win.h"
 
 void LoadAncillaryLibraries() {
   LoadRegexLibrary(g_app.ProgramDir);

@@ -1,13 +1,13 @@
 // Program entry: the frame, the command line, recovery, the message loop, shutdown.
 #include <objbase.h>
 
-#include "files/file_io.h"
-#include "files/open_save.h"
+#include "files/file_io_win.h"
+#include "files/open_save_win.h"
 #include "prefs/extension_list.h"
 #include "resources/ids.h"
 #include "search/search_dialogs_win.h"
-#include "shell/app.h"
-#include "shell/app_seams.h"
+#include "shell/app_win.h"
+#include "shell/app_seams_win.h"
 #include "shell/command_line.h"
 #include "shell/doc_windows_win.h"
 #include "shell/fonts_win.h"
@@ -54,46 +54,43 @@ int QuilletMain(HINSTANCE instance, const char* commandLine, int show) {
     RemoveRecoveryDir();
     return 0;
   }
-  g_app.accel = g_app.resLib ? LoadAcceleratorsA(g_app.resLib, MAKEINTRESOURCEA(IDR_ACCEL)) : nullptr;
+  g_app.accel = g_app.resLib ? LoadAcceleratorsA(g_app.resLib.get(), MAKEINTRESOURCEA(IDR_ACCEL)) : nullptr;
   if (!CreateFrameWindow()) {
     ShutDown();
     return 0;
   }
-  SendMessageA(g_app.frame, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(g_app.programIcon));
+  SendMessageA(g_app.frame, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(g_app.programIcon.get()));
   JoinClipboardChain();
   ShowWindow(g_app.frame, g_app.settings.IsWindowMax ? SW_SHOWMAXIMIZED : show);
   UpdateWindow(g_app.frame);
   bool hadCommandLine = OpenCommandLine(commandLine);
   bool restored = OfferRecovery();
-  if (!hadCommandLine && !restored) CreateTextDocumentWindow(std::string(), kDocText, kTabColourGrey, nullptr);
-  return RunMessageLoop();
+  if (!hadCommandLine && !restored) CreateTextDocumentWindow(std::string(), DocumentKind::kText, kTabColourGrey, nullptr);
+  const int code = RunMessageLoop();
+  g_app.frameWindow.reset();
+  return code;
 }
 
+// Releases in the order the parts depend on each other: what was loaded from
+// a library before the library.
 void ShutDown() {
   FreeThemes();
   FreeClassViewState();
   SaveSettingsAtShutdown();
-  delete g_app.mainMenu;
-  g_app.mainMenu = nullptr;
-  DeleteAppFonts();
-  if (g_app.programIcon) DestroyIcon(g_app.programIcon);
-  if (g_app.designerIcon) DestroyIcon(g_app.designerIcon);
-  g_app.programIcon = g_app.designerIcon = nullptr;
-  ContextMenus& m = g_app.menus;
-  for (HMENU menu : {m.editorMenu, m.bandsMenu, m.tabMenu, m.pvFilesMenu, m.pvClassesMenu,
-                     m.pvMaterialMenu, m.designerMenu})
-    if (menu) DestroyMenu(menu);
-  m = ContextMenus();
+  g_app.mainMenu.reset();
+  g_app.recentFilesMenu = nullptr;
+  g_app.fonts = AppFonts();
+  g_app.programIcon.reset();
+  g_app.designerIcon.reset();
+  g_app.menus = ContextMenus();
   DestroyFrameImageLists();
-  if (g_app.toolBrush) DeleteObject(g_app.toolBrush);
-  g_app.toolBrush = nullptr;
+  g_app.toolBrush.reset();
   FreeAncillaryLibraries();
-  if (g_app.PrivateHeap) HeapDestroy(g_app.PrivateHeap);
-  g_app.PrivateHeap = nullptr;
-  if (g_app.resLib) FreeLibrary(g_app.resLib);
-  if (g_app.iconLib) FreeLibrary(g_app.iconLib);
-  if (g_app.user32) FreeLibrary(g_app.user32);
-  g_app.resLib = g_app.iconLib = g_app.user32 = nullptr;
+  g_app.PrivateHeap.reset();
+  g_app.accel = nullptr;
+  g_app.resLib.reset();
+  g_app.iconLib.reset();
+  g_app.user32.reset();
   RemoveRecoveryDir();
   CoUninitialize();
 }

@@ -1,10 +1,10 @@
 // Steps of subsystems that are not built yet (start-up, shutdown, the message
 // loop, owner-drawn menus): the least that lets the program start and close cleanly.
-#include "shell/app.h"
-#include "shell/app_seams.h"
+#include "shell/app_win.h"
+#include "shell/app_seams_win.h"
 #include "shell/frame_commands_win.h"
 #include "shell/frame_win.h"
-#include "shell/project_seams.h"
+#include "shell/project_seams_win.h"
 
 bool OfferRecovery() { return false; }
 void StartBackup() {}

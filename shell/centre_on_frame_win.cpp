@@ -1,6 +1,6 @@
 #include "shell/centre_on_frame_win.h"
 
-#include "shell/app.h"
+#include "shell/app_win.h"
 
 void CentreOnFrame(HWND window) {
   RECT frame, box;

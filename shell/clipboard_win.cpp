@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/app.h"
+#include "shell/app_win.h"
 
 bool PutTextOnClipboard(const std::string& text) {
   if (!OpenClipboard(g_app.frame)) return false;

@@ -4,28 +4,21 @@
 #include <memory>
 #include <string>
 
-#include "editor/text_document.h"
-#include "editor/undo_ring.h"
+#include "lang/document_kind.h"
 #include "platform/win_types.h"
-#include "shell/document_kind.h"
+#include "shell/document.h"
 
 struct DocumentSlot {
   HWND window = nullptr;  // null = free slot
-  int kind = kDocNone;
+  DocumentKind kind = DocumentKind::kNone;
   std::string title;
   std::string path;  // empty for untitled documents
-  std::unique_ptr<TextDocument> text;     // record of the text kinds
-  void* record = nullptr;                 // record of the other kinds, freed by their owners
-  std::unique_ptr<std::string> pendingIndent;  // provisional auto-indent TABs, or null
-  // Where the provisional indent sits: the caret can leave its line without
-  // removing it (Home, Ctrl+Home, a search). -1 when there is none.
-  int pendingIndentStart = -1;
-  // The first byte of a double-byte character typed byte by byte waits here for
-  // the second: inserted alone it would pair with the byte after the caret.
-  unsigned char heldLeadByte = 0;
-  std::unique_ptr<UndoRing> undo;         // text kinds
+  // The kind's record with its windows' objects; freed when the slot is.
+  std::unique_ptr<Document> document;
 
   bool InUse() const { return window != nullptr; }
+  // The text of a text document, else null.
+  EditableText* Text() const { return document ? document->Text() : nullptr; }
 };
 
 struct DocumentTable {

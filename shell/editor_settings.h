@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win_types.h"
+#include "search/find_history.h"
 
 struct ExtensionEntry {
   int associate = 0;        // register the program for this extension
@@ -36,9 +37,6 @@ struct RebarBand {
   int width = 0;
   int flags = 0;  // 1 = starts a new row
 };
-
-// Entries of at most 259 bytes, newest first; an empty entry ends the list.
-using SearchHistory = std::array<std::string, 20>;
 
 struct EditorSettings {
   RECT WindowRect{0, 0, 0, 0};

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/app.h"
+#include "shell/app_win.h"
 
 namespace {
 
@@ -19,36 +19,21 @@ HFONT MakeFont(const char* face, int height, int weight, BYTE charset) {
   return CreateFontIndirectA(&lf);
 }
 
-void DeleteFontHandle(HFONT& font) {
-  if (font) DeleteObject(font);
-  font = nullptr;
-}
-
 }  // namespace
 
 void CreateAppFonts() {
   AppFonts& f = g_app.fonts;
   LOGFONTA hint = g_app.settings.HintFont;
-  f.HintFont = CreateFontIndirectA(&hint);
+  f.HintFont.reset(CreateFontIndirectA(&hint));
   hint.lfWeight = 700;
-  f.HintBoldFont = CreateFontIndirectA(&hint);
-  f.UiFont = MakeFont("ＭＳ Ｐゴシック", -12, 400, SHIFTJIS_CHARSET);
-  f.SmallFixedFont = MakeFont("ＭＳ ゴシック", -10, 400, SHIFTJIS_CHARSET);
-  f.CodeBoldFont = MakeFont("Courier New", -11, 700, ANSI_CHARSET);
+  f.HintBoldFont.reset(CreateFontIndirectA(&hint));
+  f.UiFont.reset(MakeFont("ＭＳ Ｐゴシック", -12, 400, SHIFTJIS_CHARSET));
+  f.SmallFixedFont.reset(MakeFont("ＭＳ ゴシック", -10, 400, SHIFTJIS_CHARSET));
+  f.CodeBoldFont.reset(MakeFont("Courier New", -11, 700, ANSI_CHARSET));
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = sizeof metrics;
   if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-    f.MenuFont = CreateFontIndirectA(&metrics.lfMenuFont);
+    f.MenuFont.reset(CreateFontIndirectA(&metrics.lfMenuFont));
   else
-    f.MenuFont = MakeFont("ＭＳ Ｐゴシック", -12, 400, SHIFTJIS_CHARSET);
-}
-
-void DeleteAppFonts() {
-  AppFonts& f = g_app.fonts;
-  DeleteFontHandle(f.UiFont);
-  DeleteFontHandle(f.SmallFixedFont);
-  DeleteFontHandle(f.CodeBoldFont);
-  DeleteFontHandle(f.HintFont);
-  DeleteFontHandle(f.HintBoldFont);
-  DeleteFontHandle(f.MenuFont);
+    f.MenuFont.reset(MakeFont("ＭＳ Ｐゴシック", -12, 400, SHIFTJIS_CHARSET));
 }

@@ -1,18 +1,21 @@
 // The frame's close sequence and the store of its placement.
 #include <vector>
 
-#include "editor/editor_hooks.h"
-#include "shell/app.h"
-#include "shell/app_seams.h"
+#include "editor/editor_fonts_win.h"
+#include "editor/text_document_window_win.h"
+#include "search/match_list_dialog_win.h"
+#include "search/search_dialogs_win.h"
+#include "shell/app_win.h"
+#include "shell/app_seams_win.h"
 #include "shell/doc_windows_win.h"
 #include "shell/frame_commands_win.h"
 #include "shell/frame_win.h"
-#include "shell/project_seams.h"
+#include "shell/project_seams_win.h"
 #include "shell/rebar_win.h"
 #include "shell/tab_bar_win.h"
 
 namespace {
-FrameState& F() { return g_app.frameState; }
+FrameWindow& F() { return Frame(); }
 
 // Document windows from the top of the MDI order.
 std::vector<HWND> DocumentWindowsTopFirst() {
@@ -53,6 +56,7 @@ void RunCloseSequence() {
   DestroyRebar();
   DestroyTabBar();
   DestroyWebPane();
+  F().matchList.reset();
   StoreWindowPlacement();
   for (int i = 0; i < DocumentTable::kSlots; ++i) {
     HWND w = g_app.docs.slots[i].window;

@@ -1,8 +1,8 @@
 #pragma once
-// Command routing of the frame and the pieces of the frame that commands use.
+// The frame's command routing and the pieces of the frame that commands use.
 #include "platform/win_types.h"
 
-// WM_COMMAND of the frame: recent files, then the command table.
+// WM_COMMAND of the frame: the rebar's controls, then the command table.
 void OnFrameCommand(UINT id, UINT code, HWND control);
 // The close sequence (WM_CLOSE, WM_QUERYENDSESSION).
 void RunCloseSequence();
@@ -22,9 +22,5 @@ void DestroyProjectViewWindows();
 void CreateWebPane(HWND frame);
 void DestroyWebPane();
 
-// Command groups of the subsystems; each returns true when it handled the command.
-bool DispatchTextCommand(int slot, UINT id);   // editing of text documents
-bool DispatchSearchCommand(UINT id);           // find and replace
-bool DispatchFileCommand(UINT id);             // open, save, encoding
 // Tells the user that a command of a part not built yet cannot run.
 void CommandNotAvailable(UINT id);

@@ -25,21 +25,21 @@ FrameLayout ComputeFrameLayout(const FrameLayoutInput& in) {
   return out;
 }
 
-int ClampSplitterSize(int kind, int startSize, int travel, int clientWidth, int clientHeight,
+int ClampSplitterSize(SplitterKind kind, int startSize, int travel, int clientWidth, int clientHeight,
                       int compileHeight) {
   int size = startSize + travel;
   int lo = 0, hi = 0;
   switch (kind) {
-    case kSplitProject:
-    case kSplitWeb:
+    case SplitterKind::kProject:
+    case SplitterKind::kWeb:
       lo = 100;
       hi = clientWidth - 100;
       break;
-    case kSplitDebugger:
+    case SplitterKind::kDebugger:
       lo = 60;
       hi = clientHeight - compileHeight - 100;
       break;
-    case kSplitCompile:
+    case SplitterKind::kCompile:
       lo = 60;
       hi = clientHeight - 100;
       break;

@@ -29,8 +29,8 @@ struct FrameLayout {
 FrameLayout ComputeFrameLayout(const FrameLayoutInput& in);
 
 // Splitter drag states.
-enum SplitterKind { kSplitNone = 0, kSplitProject = 1, kSplitDebugger = 2, kSplitCompile = 3, kSplitWeb = 4 };
+enum class SplitterKind { kNone = 0, kProject = 1, kDebugger = 2, kCompile = 3, kWeb = 4 };
 
 // New pane size for a drag: start size plus or minus the mouse travel, clamped.
-int ClampSplitterSize(int kind, int startSize, int travel, int clientWidth, int clientHeight,
+int ClampSplitterSize(SplitterKind kind, int startSize, int travel, int clientWidth, int clientHeight,
                       int compileHeight);

@@ -5,211 +5,42 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include "editor/editor_hooks.h"
-#include "files/open_save.h"
+#include "editor/text_document_window_win.h"
+#include "files/open_save_win.h"
 #include "resources/ids.h"
-#include "shell/app.h"
-#include "shell/menu_object_win.h"
-#include "shell/app_seams.h"
+#include "search/match_list_dialog_win.h"
+#include "search/search_dialogs_win.h"
+#include "shell/app_seams_win.h"
+#include "shell/app_win.h"
+#include "shell/command_table_win.h"
 #include "shell/doc_windows_win.h"
 #include "shell/frame_commands_win.h"
-#include "shell/frame_layout.h"
+#include "shell/menu_object_win.h"
+#include "shell/messages_win.h"
 #include "shell/rebar_win.h"
 #include "shell/status_text.h"
 #include "shell/tab_bar_win.h"
-#include "shell/window_procs.h"
 
-namespace {
+FrameWindow::FrameWindow() = default;
+FrameWindow::~FrameWindow() = default;
 
-FrameState& F() { return g_app.frameState; }
+FrameWindow& Frame() { return *g_app.frameWindow; }
 
-bool ProjectViewDocked() {
-  return g_app.settings.IsClipProjectView && F().projectViewVisible && F().projectView;
-}
-
-FrameLayout CurrentLayout() {
-  RECT rc;
-  GetClientRect(g_app.frame, &rc);
-  FrameLayoutInput in;
-  in.width = rc.right;
-  in.height = rc.bottom;
-  if (F().rebar) {
-    RECT r;
-    GetWindowRect(F().rebar, &r);
-    in.rebarHeight = r.bottom - r.top;
-  }
-  if (F().statusBar) {
-    RECT r;
-    GetWindowRect(F().statusBar, &r);
-    in.statusHeight = r.bottom - r.top;
-  }
-  in.tabHeight = TabBarHeight();
-  in.projectViewDocked = ProjectViewDocked();
-  in.webPaneShown = F().webPaneShown;
-  in.debuggerDocked = F().debuggerView != nullptr;
-  in.compileDocked = F().compileView != nullptr;
-  in.projectViewWidth = g_app.settings.width_ClipProjectView;
-  in.webPaneWidth = g_app.settings.width_WebSearchView;
-  in.debuggerHeight = g_app.settings.height_ClipDebuggerView;
-  in.compileHeight = g_app.settings.height_ClipCompileView;
-  return ComputeFrameLayout(in);
-}
-
-void Place(HWND w, const LayoutRect& r) {
-  if (w) MoveWindow(w, r.x, r.y, r.w, r.h, TRUE);
-}
-
-void CreateChildren(HWND frame) {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_PAGESCROLLER_CLASS |
-                                           ICC_TAB_CLASSES | ICC_BAR_CLASSES};
-  InitCommonControlsEx(&icc);
-  CreateTabBar(frame);
-  CLIENTCREATESTRUCT ccs{};
-  ccs.hWindowMenu = nullptr;
-  ccs.idFirstChild = 100;
-  F().mdiClient = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                                  0, 0, 0, 0, frame, reinterpret_cast<HMENU>(1), g_app.instance, &ccs);
-  CreateRebar(frame);
-  F().statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_BOTTOM, 0, 0,
-                                  0, 0, frame, nullptr, g_app.instance, nullptr);
-  SendMessageA(F().statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.fonts.UiFont), FALSE);
-  CreateProjectViewWindows(frame);
-  RefreshCommandStates();
-  CreateWebPane(frame);
-}
-
-int SplitterAt(int x, int y) {
-  FrameLayout l = CurrentLayout();
-  auto inBand = [](int v, int lo, int hi) { return v >= lo && v < hi; };
-  if (ProjectViewDocked() && inBand(x, l.projectView.x + l.projectView.w, l.projectView.x + l.projectView.w + 5) &&
-      inBand(y, l.projectView.y, l.projectView.y + l.projectView.h))
-    return kSplitProject;
-  if (F().debuggerView && inBand(y, l.debuggerView.y - 5, l.debuggerView.y)) return kSplitDebugger;
-  if (F().compileView && inBand(y, l.compileView.y - 5, l.compileView.y)) return kSplitCompile;
-  if (F().webPaneShown && inBand(x, l.webPane.x - 5, l.webPane.x) && inBand(y, l.webPane.y, l.webPane.y + l.webPane.h))
-    return kSplitWeb;
-  return kSplitNone;
-}
-
-void SetSplitterCursor(int kind) {
-  if (kind == kSplitProject || kind == kSplitWeb) SetCursor(LoadCursor(nullptr, IDC_SIZEWE));
-  else if (kind != kSplitNone) SetCursor(LoadCursor(nullptr, IDC_SIZENS));
-}
-
-int* SplitterSetting(int kind) {
-  EditorSettings& s = g_app.settings;
-  switch (kind) {
-    case kSplitProject: return &s.width_ClipProjectView;
-    case kSplitDebugger: return &s.height_ClipDebuggerView;
-    case kSplitCompile: return &s.height_ClipCompileView;
-    case kSplitWeb: return &s.width_WebSearchView;
-  }
-  return nullptr;
-}
-
-void OnLButtonDown(int x, int y) {
-  int kind = SplitterAt(x, y);
-  if (kind == kSplitNone) return;
-  SetSplitterCursor(kind);
-  SetCapture(g_app.frame);
-  F().splitterDrag = kind;
-  F().dragStartX = x;
-  F().dragStartY = y;
-  F().dragStartSize = *SplitterSetting(kind);
-}
-
-void OnMouseMove(int x, int y) {
-  const int kind = F().splitterDrag;
-  if (kind == kSplitNone) {
-    SetSplitterCursor(SplitterAt(x, y));
-    return;
-  }
-  SetSplitterCursor(kind);
-  int travel = 0;
-  switch (kind) {
-    case kSplitProject: travel = x - F().dragStartX; break;
-    case kSplitWeb: travel = F().dragStartX - x; break;
-    default: travel = F().dragStartY - y; break;  // bottom panes grow upwards
-  }
-  RECT rc;
-  GetClientRect(g_app.frame, &rc);
-  *SplitterSetting(kind) = ClampSplitterSize(kind, F().dragStartSize, travel, rc.right, rc.bottom,
-                                             F().compileView ? g_app.settings.height_ClipCompileView : 0);
-  FrameRelayout();
-  RedrawWindow(g_app.frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-}
-
-void OnLButtonUp() {
-  if (F().splitterDrag == kSplitNone) return;
-  F().splitterDrag = kSplitNone;
-  ReleaseCapture();
-}
-
-LRESULT OnNotify(NMHDR* nm) {
-  if (nm->hwndFrom == TabBarWindow()) {
-    if (nm->code == TCN_SELCHANGE) ActivateSelectedTab();
-    else if (nm->code == NM_RCLICK) ShowTabContextMenu();
-    return 0;
-  }
-  if (nm->hwndFrom == F().rebar && nm->code == RBN_HEIGHTCHANGE) {
-    FrameRelayout();
-    return 0;
-  }
-  return RebarNotify(nm);
-}
-
-void OnMenuSelect(UINT id, UINT flags) {
-  if (flags == 0xFFFF) return;  // menu closed
-  const char* text = (flags & MF_POPUP) ? nullptr : CommandHelpText(id);
-  RefreshStatusBar(text ? text : "");
-}
-
-void OnClipboardChange(UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_CHANGECBCHAIN) {
-    if (reinterpret_cast<HWND>(wp) == F().nextClipboardViewer) F().nextClipboardViewer = reinterpret_cast<HWND>(lp);
-    else if (F().nextClipboardViewer) SendMessageA(F().nextClipboardViewer, msg, wp, lp);
-    return;
-  }
-  RefreshCommandStates();
-  if (F().nextClipboardViewer) SendMessageA(F().nextClipboardViewer, msg, wp, lp);
-}
-
-void OnDropFiles(HDROP drop) {
-  UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-  for (UINT i = 0; i < count; ++i) {
-    char path[MAX_PATH] = {};
-    if (DragQueryFileA(drop, i, path, MAX_PATH)) OpenFileByPath(path);
-  }
-  DragFinish(drop);
-}
-
-}  // namespace
-
-LRESULT CALLBACK FrameWndProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT FrameWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_CREATE:
-      g_app.frame = w;
-      CreateChildren(w);
-      RebuildEditorFonts(w);
-      SetTimer(w, kBackupTimer, kBackupPeriod, nullptr);
-      return 0;
+    case WM_CREATE: OnCreate(); return 0;
     case WM_CLOSE:
     case WM_QUERYENDSESSION: RunCloseSequence(); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_SIZE: FrameRelayout(); return 0;
     case WM_MEASUREITEM:
-    case WM_DRAWITEM:
-      if (wp == 0) return MenuOwnerDraw(msg, lp);
-      break;
+    case WM_DRAWITEM: return wp == 0 ? MenuOwnerDraw(msg, lp) : Default(msg, wp, lp);
     case WM_NOTIFY: return OnNotify(reinterpret_cast<NMHDR*>(lp));
     case WM_COMMAND: OnFrameCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)); return 0;
     case WM_SYSCOMMAND:
       if ((wp & 0xFFF0) == SC_MINIMIZE) StoreWindowPlacement();
-      break;
-    case WM_TIMER:
-      if (wp == kBackupTimer) StartBackup();
-      return 0;
+      return Default(msg, wp, lp);
+    case WM_TIMER: OnTimer(wp); return 0;
     case WM_INITMENU: RefreshRecentFilesMenu(); return 0;
     case WM_MENUSELECT: OnMenuSelect(LOWORD(wp), HIWORD(wp)); return 0;
     case WM_MOUSEMOVE: OnMouseMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp)); return 0;
@@ -218,45 +49,229 @@ LRESULT CALLBACK FrameWndProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wp)); return 0;
     case WM_DRAWCLIPBOARD:
     case WM_CHANGECBCHAIN: OnClipboardChange(msg, wp, lp); return 0;
-    case WM_USER + 70: OnCompilerSourcePosition(static_cast<int>(wp)); return 0;
-    case WM_USER + 71: F().compileView = reinterpret_cast<HWND>(lp); FrameRelayout(); return 0;
-    case WM_USER + 72: {
-      const bool noLayout = F().compileView == reinterpret_cast<HWND>(-1);
-      F().compileView = F().debuggerView = nullptr;
-      if (!noLayout) FrameRelayout();
-      return 0;
-    }
-    case WM_USER + 73: F().debuggerView = reinterpret_cast<HWND>(lp); FrameRelayout(); return 0;
-    case WM_USER + 74: F().debuggerView = nullptr; FrameRelayout(); return 0;
+    case kMsgCompilerSourcePosition: OnCompilerSourcePosition(static_cast<int>(wp)); return 0;
+    case kMsgCompileViewDocked: compileView = reinterpret_cast<HWND>(lp); FrameRelayout(); return 0;
+    case kMsgDockedViewsGone: OnDockedViewsGone(); return 0;
+    case kMsgDebuggerViewDocked: debuggerView = reinterpret_cast<HWND>(lp); FrameRelayout(); return 0;
+    case kMsgDebuggerViewGone: debuggerView = nullptr; FrameRelayout(); return 0;
   }
-  return DefFrameProcA(w, F().mdiClient, msg, wp, lp);
+  return Default(msg, wp, lp);
+}
+
+void FrameWindow::OnCreate() {
+  g_app.frame = hwnd;
+  CreateChildren();
+  RebuildEditorFonts(hwnd);
+  SetTimer(hwnd, kBackupTimer, kBackupPeriod, nullptr);
+}
+
+void FrameWindow::OnTimer(WPARAM id) {
+  if (id == kBackupTimer) StartBackup();
+}
+
+void FrameWindow::OnDockedViewsGone() {
+  const bool noLayout = compileView == reinterpret_cast<HWND>(-1);
+  compileView = debuggerView = nullptr;
+  if (!noLayout) FrameRelayout();
+}
+
+bool FrameWindow::ProjectViewDocked() const {
+  return g_app.settings.IsClipProjectView && projectViewVisible && projectView;
+}
+
+FrameLayout FrameWindow::CurrentLayout() const {
+  RECT rc;
+  GetClientRect(hwnd, &rc);
+  FrameLayoutInput in;
+  in.width = rc.right;
+  in.height = rc.bottom;
+  if (rebar) {
+    RECT r;
+    GetWindowRect(rebar, &r);
+    in.rebarHeight = r.bottom - r.top;
+  }
+  if (statusBar) {
+    RECT r;
+    GetWindowRect(statusBar, &r);
+    in.statusHeight = r.bottom - r.top;
+  }
+  in.tabHeight = TabBarHeight();
+  in.projectViewDocked = ProjectViewDocked();
+  in.webPaneShown = webPaneShown;
+  in.debuggerDocked = debuggerView != nullptr;
+  in.compileDocked = compileView != nullptr;
+  in.projectViewWidth = g_app.settings.width_ClipProjectView;
+  in.webPaneWidth = g_app.settings.width_WebSearchView;
+  in.debuggerHeight = g_app.settings.height_ClipDebuggerView;
+  in.compileHeight = g_app.settings.height_ClipCompileView;
+  return ComputeFrameLayout(in);
+}
+
+void FrameWindow::CreateChildren() {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_PAGESCROLLER_CLASS |
+                                           ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
+  CreateTabBar(hwnd);
+  CLIENTCREATESTRUCT ccs{};
+  ccs.hWindowMenu = nullptr;
+  ccs.idFirstChild = 100;
+  mdiClient = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0, 0, hwnd,
+                              reinterpret_cast<HMENU>(1), g_app.instance, &ccs);
+  CreateRebar(hwnd);
+  statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_BOTTOM, 0, 0,
+                              0, 0, hwnd, nullptr, g_app.instance, nullptr);
+  SendMessageA(statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.fonts.UiFont.get()), FALSE);
+  CreateProjectViewWindows(hwnd);
+  RefreshCommandStates();
+  CreateWebPane(hwnd);
+}
+
+SplitterKind FrameWindow::SplitterAt(int x, int y) const {
+  const FrameLayout l = CurrentLayout();
+  auto inBand = [](int v, int lo, int hi) { return v >= lo && v < hi; };
+  if (ProjectViewDocked() && inBand(x, l.projectView.x + l.projectView.w, l.projectView.x + l.projectView.w + 5) &&
+      inBand(y, l.projectView.y, l.projectView.y + l.projectView.h))
+    return SplitterKind::kProject;
+  if (debuggerView && inBand(y, l.debuggerView.y - 5, l.debuggerView.y)) return SplitterKind::kDebugger;
+  if (compileView && inBand(y, l.compileView.y - 5, l.compileView.y)) return SplitterKind::kCompile;
+  if (webPaneShown && inBand(x, l.webPane.x - 5, l.webPane.x) && inBand(y, l.webPane.y, l.webPane.y + l.webPane.h))
+    return SplitterKind::kWeb;
+  return SplitterKind::kNone;
+}
+
+namespace {
+
+void SetSplitterCursor(SplitterKind kind) {
+  if (kind == SplitterKind::kProject || kind == SplitterKind::kWeb) SetCursor(LoadCursor(nullptr, IDC_SIZEWE));
+  else if (kind != SplitterKind::kNone) SetCursor(LoadCursor(nullptr, IDC_SIZENS));
+}
+
+void Place(HWND w, const LayoutRect& r) {
+  if (w) MoveWindow(w, r.x, r.y, r.w, r.h, TRUE);
+}
+
+}  // namespace
+
+int* FrameWindow::SplitterSetting(SplitterKind kind) {
+  EditorSettings& s = g_app.settings;
+  switch (kind) {
+    case SplitterKind::kProject: return &s.width_ClipProjectView;
+    case SplitterKind::kDebugger: return &s.height_ClipDebuggerView;
+    case SplitterKind::kCompile: return &s.height_ClipCompileView;
+    case SplitterKind::kWeb: return &s.width_WebSearchView;
+    case SplitterKind::kNone: break;
+  }
+  return nullptr;
+}
+
+void FrameWindow::OnLButtonDown(int x, int y) {
+  const SplitterKind kind = SplitterAt(x, y);
+  if (kind == SplitterKind::kNone) return;
+  SetSplitterCursor(kind);
+  SetCapture(hwnd);
+  splitterDrag = kind;
+  dragStartX = x;
+  dragStartY = y;
+  dragStartSize = *SplitterSetting(kind);
+}
+
+void FrameWindow::OnMouseMove(int x, int y) {
+  const SplitterKind kind = splitterDrag;
+  if (kind == SplitterKind::kNone) {
+    SetSplitterCursor(SplitterAt(x, y));
+    return;
+  }
+  SetSplitterCursor(kind);
+  int travel = 0;
+  switch (kind) {
+    case SplitterKind::kProject: travel = x - dragStartX; break;
+    case SplitterKind::kWeb: travel = dragStartX - x; break;
+    default: travel = dragStartY - y; break;  // bottom panes grow upwards
+  }
+  RECT rc;
+  GetClientRect(hwnd, &rc);
+  *SplitterSetting(kind) = ClampSplitterSize(kind, dragStartSize, travel, rc.right, rc.bottom,
+                                             compileView ? g_app.settings.height_ClipCompileView : 0);
+  FrameRelayout();
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void FrameWindow::OnLButtonUp() {
+  if (splitterDrag == SplitterKind::kNone) return;
+  splitterDrag = SplitterKind::kNone;
+  ReleaseCapture();
+}
+
+LRESULT FrameWindow::OnNotify(NMHDR* nm) {
+  if (nm->hwndFrom == TabBarWindow()) {
+    if (nm->code == TCN_SELCHANGE) ActivateSelectedTab();
+    else if (nm->code == NM_RCLICK) ShowTabContextMenu();
+    return 0;
+  }
+  if (nm->hwndFrom == rebar && nm->code == RBN_HEIGHTCHANGE) {
+    FrameRelayout();
+    return 0;
+  }
+  return RebarNotify(nm);
+}
+
+void FrameWindow::OnMenuSelect(UINT id, UINT flags) {
+  if (flags == 0xFFFF) return;  // menu closed
+  const char* text = (flags & MF_POPUP) ? nullptr : CommandHelpText(id);
+  RefreshStatusBar(text ? text : "");
+}
+
+void FrameWindow::OnClipboardChange(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_CHANGECBCHAIN) {
+    if (reinterpret_cast<HWND>(wp) == nextClipboardViewer) nextClipboardViewer = reinterpret_cast<HWND>(lp);
+    else if (nextClipboardViewer) SendMessageA(nextClipboardViewer, msg, wp, lp);
+    return;
+  }
+  RefreshCommandStates();
+  if (nextClipboardViewer) SendMessageA(nextClipboardViewer, msg, wp, lp);
+}
+
+void FrameWindow::OnDropFiles(HDROP drop) {
+  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    char path[MAX_PATH] = {};
+    if (DragQueryFileA(drop, i, path, MAX_PATH)) OpenFileByPath(path);
+  }
+  DragFinish(drop);
 }
 
 bool CreateFrameWindow() {
+  g_app.frameWindow = std::make_unique<FrameWindow>();
   const RECT& r = g_app.settings.WindowRect;
   HMENU menu = g_app.mainMenu ? g_app.mainMenu->handle() : nullptr;
   HWND frame = CreateWindowExA(WS_EX_ACCEPTFILES, "Wrenfold", "Quillet", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, r.left,
-                               r.top, r.right - r.left, r.bottom - r.top, nullptr, menu, g_app.instance, nullptr);
+                               r.top, r.right - r.left, r.bottom - r.top, nullptr, menu, g_app.instance,
+                               g_app.frameWindow.get());
   return frame != nullptr;
 }
 
-HWND FrameMdiClient() { return F().mdiClient; }
-HWND FrameStatusBar() { return F().statusBar; }
+HWND FrameMdiClient() { return g_app.frameWindow ? Frame().mdiClient : nullptr; }
+HWND FrameStatusBar() { return g_app.frameWindow ? Frame().statusBar : nullptr; }
 
-void FrameRelayout() {
-  if (!g_app.frame) return;
-  FrameLayout l = CurrentLayout();
-  if (F().rebar) SendMessageA(F().rebar, WM_SIZE, 0, 0);
-  if (F().statusBar) {
-    SendMessageA(F().statusBar, WM_SIZE, 0, 0);
-    SendMessageA(F().statusBar, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(l.statusParts));
+void FrameWindow::Relayout() {
+  if (!hwnd) return;
+  const FrameLayout l = CurrentLayout();
+  if (rebar) SendMessageA(rebar, WM_SIZE, 0, 0);
+  if (statusBar) {
+    SendMessageA(statusBar, WM_SIZE, 0, 0);
+    SendMessageA(statusBar, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(l.statusParts));
   }
   Place(TabBarWindow(), l.tabBar);
-  Place(F().mdiClient, l.mdiClient);
-  if (F().webPane) Place(F().webPane, l.webPane);
-  if (ProjectViewDocked()) Place(F().projectView, l.projectView);
-  if (F().debuggerView) Place(F().debuggerView, l.debuggerView);
-  if (F().compileView) Place(F().compileView, l.compileView);
+  Place(mdiClient, l.mdiClient);
+  if (webPane) Place(webPane, l.webPane);
+  if (ProjectViewDocked()) Place(projectView, l.projectView);
+  if (debuggerView) Place(debuggerView, l.debuggerView);
+  if (compileView) Place(compileView, l.compileView);
 }
 
-void JoinClipboardChain() { F().nextClipboardViewer = SetClipboardViewer(g_app.frame); }
+void FrameRelayout() {
+  if (g_app.frameWindow) Frame().Relayout();
+}
+
+void JoinClipboardChain() { Frame().nextClipboardViewer = SetClipboardViewer(g_app.frame); }

@@ -1,4 +1,4 @@
-#include "shell/app.h"
+#include "shell/app_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
   return QuilletMain(instance, commandLine, show);

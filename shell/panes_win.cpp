@@ -1,9 +1,10 @@
 // The project view (docked or in its tool window) and the web-search pane.
-#include "shell/app.h"
+#include "shell/app_win.h"
 #include "shell/frame_commands_win.h"
+#include "shell/frame_win.h"
 
 namespace {
-FrameState& F() { return g_app.frameState; }
+FrameWindow& F() { return Frame(); }
 }
 
 void CreateProjectViewWindows(HWND frame) {

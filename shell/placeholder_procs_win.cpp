@@ -1,6 +1,6 @@
 // Window classes whose subsystem is not built yet: registered so that the
 // class table is complete, painting nothing and doing only default handling.
-#include "shell/window_procs.h"
+#include "shell/window_procs_win.h"
 
 namespace {
 LRESULT CALLBACK Plain(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }

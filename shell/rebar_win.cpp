@@ -8,16 +8,17 @@
 
 #include "files/paths.h"
 #include "resources/ids.h"
-#include "shell/app.h"
+#include "shell/app_win.h"
+#include "shell/command_table_win.h"
 #include "shell/doc_windows_win.h"
 #include "shell/frame_win.h"
 #include "shell/status_text.h"
 
 namespace {
 
-FrameState& F() { return g_app.frameState; }
+FrameWindow& F() { return Frame(); }
 
-RebarParts& Parts() { return g_app.frameState.rebarParts; }
+RebarParts& Parts() { return Frame().rebarParts; }
 
 struct Tooltip {
   UINT command;
@@ -39,7 +40,7 @@ const int kButtons[][2] = {{0, ID_FILE_NEW},  {-1, 0},         {1, ID_FILE_OPEN}
 
 HIMAGELIST LoadStrip(int id) {
   if (!g_app.resLib) return nullptr;
-  return ImageList_LoadImageA(g_app.resLib, MAKEINTRESOURCEA(id), 16, 0, RGB(0xC0, 0xC0, 0xC0), IMAGE_BITMAP,
+  return ImageList_LoadImageA(g_app.resLib.get(), MAKEINTRESOURCEA(id), 16, 0, RGB(0xC0, 0xC0, 0xC0), IMAGE_BITMAP,
                               LR_CREATEDIBSECTION);
 }
 
@@ -49,10 +50,10 @@ HWND MakeToolbar(HWND parent) {
                                 CCS_NOPARENTALIGN,
                             0, 0, 0, 0, parent, nullptr, g_app.instance, nullptr);
   SendMessageA(tb, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  Parts().images = LoadStrip(IDB_TOOLBAR);
-  Parts().hotImages = LoadStrip(IDB_TOOLBAR_HOT);
-  SendMessageA(tb, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(Parts().images));
-  SendMessageA(tb, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(Parts().hotImages));
+  Parts().images.reset(LoadStrip(IDB_TOOLBAR));
+  Parts().hotImages.reset(LoadStrip(IDB_TOOLBAR_HOT));
+  SendMessageA(tb, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(Parts().images.get()));
+  SendMessageA(tb, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(Parts().hotImages.get()));
   SendMessageA(tb, TB_SETBUTTONWIDTH, 0, MAKELPARAM(20, 20));
   for (const auto& b : kButtons) {
     TBBUTTON button{};
@@ -68,7 +69,7 @@ HWND MakeToolbar(HWND parent) {
 HWND MakeCombo(DWORD style, int listHeight) {
   HWND combo = CreateWindowExA(0, WC_COMBOBOXA, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | style, 0, 0, 100, listHeight,
                                F().rebar, nullptr, g_app.instance, nullptr);
-  SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.fonts.UiFont), FALSE);
+  SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.fonts.UiFont.get()), FALSE);
   return combo;
 }
 
@@ -161,7 +162,7 @@ void CreateRebar(HWND frame) {
                                   RBS_BANDBORDERS | RBS_AUTOSIZE | CCS_NODIVIDER,
                               0, 0, 0, 0, frame, nullptr, g_app.instance, nullptr);
   if (!F().rebar) return;
-  SendMessageA(F().rebar, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.fonts.UiFont), FALSE);
+  SendMessageA(F().rebar, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.fonts.UiFont.get()), FALSE);
   for (const RebarBand& band : g_app.settings.RebarBands) {
     if (band.id == 0) break;
     InsertBand(band);
@@ -184,9 +185,8 @@ void DestroyRebar() {
   DestroyWindow(F().rebar);
   F().rebar = nullptr;
   F().docList = nullptr;
-  if (Parts().images) ImageList_Destroy(Parts().images);
-  if (Parts().hotImages) ImageList_Destroy(Parts().hotImages);
-  Parts() = RebarParts();
+  Parts() = RebarParts();  // frees the image lists
+  ForgetAppliedCommandStates();
 }
 
 const char* ToolbarTooltip(UINT command) {

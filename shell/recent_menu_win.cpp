@@ -1,8 +1,8 @@
-#include "shell/recent_menu.h"
+#include "shell/recent_menu_win.h"
 
 #include <shellapi.h>
 
-#include "files/file_io.h"
+#include "files/file_io_win.h"
 #include "shell/settings_history.h"
 
 namespace {

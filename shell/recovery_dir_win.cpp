@@ -1,10 +1,10 @@
 // This instance's crash-recovery directory in the temporary directory.
 #include <objbase.h>
 
-#include "files/file_io.h"
+#include "files/file_io_win.h"
 #include "files/paths.h"
-#include "shell/app.h"
-#include "shell/app_seams.h"
+#include "shell/app_win.h"
+#include "shell/app_seams_win.h"
 
 void CreateRecoveryDir() {
   std::string dir = PathDiskForm(TemporaryDirectory());

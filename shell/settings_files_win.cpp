@@ -1,7 +1,7 @@
 #include "shell/settings_files_win.h"
 
-#include "files/file_io.h"
-#include "shell/message_box.h"
+#include "files/file_io_win.h"
+#include "shell/message_box_win.h"
 #include "shell/settings_load_save.h"
 
 UserSettingFiles::UserSettingFiles(const std::string& programDir, HWND owner)

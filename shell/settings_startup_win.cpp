@@ -1,8 +1,8 @@
 // Settings at start-up and shutdown, and the recent-files menu.
-#include "shell/app.h"
-#include "shell/app_seams.h"
+#include "shell/app_win.h"
+#include "shell/app_seams_win.h"
 #include "shell/frame_commands_win.h"
-#include "shell/recent_menu.h"
+#include "shell/recent_menu_win.h"
 #include "shell/settings_files_win.h"
 
 void LoadSettingsAtStartUp() {

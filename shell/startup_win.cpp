@@ -4,12 +4,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "files/file_io.h"
+#include "files/file_io_win.h"
 #include "resources/ids.h"
 #include "shell/ancillary_dll_win.h"
-#include "shell/app.h"
-#include "shell/app_seams.h"
+#include "shell/app_win.h"
+#include "shell/app_seams_win.h"
 #include "shell/fonts_win.h"
+#include "shell/frame_win.h"
 #include "shell/menu_object_win.h"
 
 App g_app;
@@ -31,9 +32,9 @@ constexpr IconBinding kMenuIcons[] = {
 };
 
 void BuildMainMenu() {
-  HMENU menu = g_app.resLib ? LoadMenuA(g_app.resLib, MAKEINTRESOURCEA(IDR_MAINMENU)) : nullptr;
+  HMENU menu = g_app.resLib ? LoadMenuA(g_app.resLib.get(), MAKEINTRESOURCEA(IDR_MAINMENU)) : nullptr;
   if (!menu) return;
-  g_app.mainMenu = new MenuObject(menu, true);
+  g_app.mainMenu = std::make_unique<MenuObject>(menu, true);
   for (auto& top : g_app.mainMenu->items()) {
     if (!top->submenu) continue;
     if (MenuItemRecord* history = top->submenu->FindByText("FileHistory")) {
@@ -45,27 +46,27 @@ void BuildMainMenu() {
   if (g_app.iconLib) {
     for (const IconBinding& b : kMenuIcons) {
       HICON icon = static_cast<HICON>(
-          LoadImageA(g_app.iconLib, MAKEINTRESOURCEA(b.icon), IMAGE_ICON, 16, 16, 0));
+          LoadImageA(g_app.iconLib.get(), MAKEINTRESOURCEA(b.icon), IMAGE_ICON, 16, 16, 0));
       g_app.mainMenu->SetCommandIcon(b.command, icon);
     }
   }
 }
 
-void LoadContextMenu(int id, HMENU& menu, HMENU& sub) {
-  menu = g_app.resLib ? LoadMenuA(g_app.resLib, MAKEINTRESOURCEA(id)) : nullptr;
-  sub = menu ? GetSubMenu(menu, 0) : nullptr;
+void LoadContextMenu(int id, ContextMenu& menu) {
+  menu.menu.reset(g_app.resLib ? LoadMenuA(g_app.resLib.get(), MAKEINTRESOURCEA(id)) : nullptr);
+  menu.sub = menu.menu ? GetSubMenu(menu.menu.get(), 0) : nullptr;
 }
 
 void LoadContextMenus() {
   ContextMenus& m = g_app.menus;
-  LoadContextMenu(IDR_MENU_EDITOR, m.editorMenu, m.editor);
-  LoadContextMenu(IDR_MENU_BANDS, m.bandsMenu, m.bands);
-  LoadContextMenu(IDR_MENU_TAB, m.tabMenu, m.tab);
-  m.tabColour = m.tab ? GetSubMenu(m.tab, 0) : nullptr;
-  LoadContextMenu(IDR_MENU_PV_FILES, m.pvFilesMenu, m.pvFiles);
-  LoadContextMenu(IDR_MENU_PV_CLASSES, m.pvClassesMenu, m.pvClasses);
-  LoadContextMenu(IDR_MENU_PV_MATERIAL, m.pvMaterialMenu, m.pvMaterial);
-  LoadContextMenu(IDR_MENU_DESIGNER, m.designerMenu, m.designer);
+  LoadContextMenu(IDR_MENU_EDITOR, m.editor);
+  LoadContextMenu(IDR_MENU_BANDS, m.bands);
+  LoadContextMenu(IDR_MENU_TAB, m.tab);
+  m.tabColour = m.tab.sub ? GetSubMenu(m.tab.sub, 0) : nullptr;
+  LoadContextMenu(IDR_MENU_PV_FILES, m.pvFiles);
+  LoadContextMenu(IDR_MENU_PV_CLASSES, m.pvClasses);
+  LoadContextMenu(IDR_MENU_PV_MATERIAL, m.pvMaterial);
+  LoadContextMenu(IDR_MENU_DESIGNER, m.designer);
 }
 
 // Ancillar\8bit.plt: 256 RGBQUADs; a shorter file fills what it holds.
@@ -79,12 +80,14 @@ bool LoadPalette() {
 }  // namespace
 
 bool StartUp(HINSTANCE instance) {
+  // The frame's object of a previous run (tests start up again and again).
+  g_app.frameWindow.reset();
   g_app.instance = instance;
   // A missing resource library only means missing resources.
-  g_app.resLib = LoadAncillaryDll(std::string(), "res.dll");
-  g_app.iconLib = LoadAncillaryDll(std::string(), "icon_res.dll");
+  g_app.resLib.reset(LoadAncillaryDll(std::string(), "res.dll"));
+  g_app.iconLib.reset(LoadAncillaryDll(std::string(), "icon_res.dll"));
   g_app.ProgramDir = ModuleDirectory(instance);
-  g_app.PrivateHeap = HeapCreate(HEAP_GENERATE_EXCEPTIONS, 0, 0);
+  g_app.PrivateHeap.reset(HeapCreate(HEAP_GENERATE_EXCEPTIONS, 0, 0));
   CreateRecoveryDir();
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   g_app.screenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -93,17 +96,17 @@ bool StartUp(HINSTANCE instance) {
   // The ancillary DLLs are looked up before any window exists.
   LoadAncillaryLibraries();
   LoadSettingsAtStartUp();
-  g_app.user32 = LoadLibraryA("user32.dll");
+  g_app.user32.reset(LoadLibraryA("user32.dll"));
   if (g_app.user32)
     g_app.setLayered = reinterpret_cast<SetLayeredWindowAttributesFn>(
-        reinterpret_cast<void*>(GetProcAddress(g_app.user32, "SetLayeredWindowAttributes")));
+        reinterpret_cast<void*>(GetProcAddress(g_app.user32.get(), "SetLayeredWindowAttributes")));
   CreateAppFonts();
-  g_app.toolBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-  g_app.programIcon = static_cast<HICON>(
-      LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 16, 16, 0));
+  g_app.toolBrush.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+  g_app.programIcon.reset(
+      static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 16, 16, 0)));
   if (g_app.resLib)
-    g_app.designerIcon = static_cast<HICON>(
-        LoadImageA(g_app.resLib, MAKEINTRESOURCEA(IDI_DESIGNER), IMAGE_ICON, 16, 16, 0));
+    g_app.designerIcon.reset(static_cast<HICON>(
+        LoadImageA(g_app.resLib.get(), MAKEINTRESOURCEA(IDI_DESIGNER), IMAGE_ICON, 16, 16, 0)));
   BuildMainMenu();
   LoadContextMenus();
   g_app.RadClipboardFormat = RegisterClipboardFormatA("Wrenfold-RAD");

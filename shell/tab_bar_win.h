@@ -1,9 +1,30 @@
 #pragma once
 // The owner-painted tab bar above the MDI client: one tab per document,
-// labelled with its title and coloured by its item data.
+// labelled with its title and coloured by its item data. The tab control is
+// subclassed by its object, owned by the frame.
 #include <string>
 
-#include "platform/win_types.h"
+#include "platform/handles_win.h"
+#include "platform/window_object_win.h"
+
+class TabBar {
+ public:
+  TabBar() = default;
+  ~TabBar();
+  TabBar(const TabBar&) = delete;
+  TabBar& operator=(const TabBar&) = delete;
+
+  LRESULT HandleSubclassed(HWND w, UINT msg, WPARAM wp, LPARAM lp);
+
+  HWND window = nullptr;
+  GdiObject<HFONT> boldFont;
+  int dragIndex = -1;  // tab being dragged, -1 when none
+
+ private:
+  void Paint(HWND w);
+  void DragOver(POINT p);
+  LRESULT OnLButtonDown(HWND w, UINT msg, WPARAM wp, LPARAM lp);
+};
 
 HWND CreateTabBar(HWND frame);
 void DestroyTabBar();

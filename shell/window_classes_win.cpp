@@ -1,6 +1,11 @@
 // Registration of every window class, in the order the program relies on.
-#include "shell/app.h"
-#include "shell/window_procs.h"
+#include "assist/completion_list_win.h"
+#include "assist/hint_window_win.h"
+#include "editor/editor_view_win.h"
+#include "editor/text_document_window_win.h"
+#include "shell/app_win.h"
+#include "shell/frame_win.h"
+#include "shell/window_procs_win.h"
 
 namespace {
 
@@ -19,7 +24,7 @@ HBRUSH BrushFor(int which) {
   switch (which) {
     case kBtnFace: return reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     case kWhite: return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    case kToolBrush: return g_app.toolBrush;
+    case kToolBrush: return g_app.toolBrush.get();
     case kBlack: return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     case kGray: return static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
     default: return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
@@ -27,9 +32,9 @@ HBRUSH BrushFor(int which) {
 }
 
 const ClassEntry kClasses[] = {
-    {FrameWndProc, "Wrenfold", kBtnFace, kDoubleClicks},
-    {TextDocWindowProc, "MDIClientWindow_TextEdit", kWhite, kDoubleClicks},
-    {MethodCheckWndProc, "MethodCheckWindow", kWhite, kDoubleClicks},
+    {ObjectWindowProc<FrameWindow>, "Wrenfold", kBtnFace, kDoubleClicks},
+    {ObjectWindowProc<TextDocumentWindow>, "MDIClientWindow_TextEdit", kWhite, kDoubleClicks},
+    {ObjectWindowProc<HintWindow>, "MethodCheckWindow", kWhite, kDoubleClicks},
     {RadDocWindowProc, "MDIClientWindow_Rad", kWhite, kDoubleClicks},
     {RadToolsWndProc, "RadToolsWindow", kToolBrush, kDoubleClicks},
     {RadPropertyWndProc, "RadPropertyWindow", kToolBrush, kDoubleClicks},
@@ -41,13 +46,13 @@ const ClassEntry kClasses[] = {
     {IconEditWndProc, "IconEditWindowProc", kWhite, 0},
     {ProjectViewWndProc, "ProjectView", kToolBrush, kDoubleClicks},
     {ProjectToolWndProc, "ProjectView_ToolWindow", kToolBrush, kDoubleClicks},
-    {TextEditorWndProc, "TextEditor", kNullBrush, kDoubleClicks | kIBeam},
-    {ComplementWndProc, "ComplementWindow", kBlack, kDoubleClicks},
+    {ObjectWindowProc<EditorView>, "TextEditor", kNullBrush, kDoubleClicks | kIBeam},
+    {ObjectWindowProc<CompletionList>, "ComplementWindow", kBlack, kDoubleClicks},
     {PreviewWndProc, "PreviewWindow", kGray, kDoubleClicks},
     {WebResultWndProc, "WebResult", kBtnFace, kDoubleClicks},
     {OneTabWndProc, "OneTab", kBtnFace, kDoubleClicks},
     {ResultListWndProc, "ResultList", kBtnFace, kDoubleClicks},
-    {RulerWndProc, "Ruler", kBtnFace, kDoubleClicks},
+    {ObjectWindowProc<Ruler>, "Ruler", kBtnFace, kDoubleClicks},
     {SideWebWndProc, "SideWeb", kBtnFace, kDoubleClicks},
 };
 

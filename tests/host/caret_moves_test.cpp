@@ -87,7 +87,7 @@ TEST(CaretMoves, RightAndLeftStepOverCharacters) {
 
 TEST(CaretMoves, SoftWrapLimit) {
   // Rows of 11 cells: "abcdefghijk" and "lmno".
-  TextDocument d("abcdefghijklmno", 2, Wrapping(12));
+  TextDocument d("abcdefghijklmno", DocumentKind::kText, Wrapping(12));
   ASSERT_EQ(2, d.RowCount());
   Put(d, 10, 0);
   MoveRight(d);
@@ -104,7 +104,7 @@ TEST(CaretMoves, SoftWrapLimit) {
 }
 
 TEST(CaretMoves, ALineEndingAtTheWrapLimitKeepsItsEndPosition) {
-  TextDocument d("abcdefghijk\r\nz", 2, Wrapping(12));
+  TextDocument d("abcdefghijk\r\nz", DocumentKind::kText, Wrapping(12));
   ASSERT_EQ(2, d.RowCount());
   Put(d, 10, 0);
   MoveRight(d);
@@ -115,7 +115,7 @@ TEST(CaretMoves, ALineEndingAtTheWrapLimitKeepsItsEndPosition) {
 
 TEST(CaretMoves, WrappedDoubleByteCharacterAtTheLimit) {
   // 表 starts at column 10 (below the limit 11) and reaches column 12.
-  TextDocument d("abcdefghij表xy", 2, Wrapping(12));
+  TextDocument d("abcdefghij表xy", DocumentKind::kText, Wrapping(12));
   Put(d, 10, 0);
   MoveRight(d);
   EXPECT_EQ((ViewPos{0, 1}), Caret(d));

@@ -13,12 +13,12 @@ using charset_test::Conv;
 
 namespace {
 
-constexpr int S = kCharsetSjis, E = kCharsetEuc, J = kCharsetJis, W = kCharsetUtf8;
+constexpr Charset S = Charset::kShiftJis, E = Charset::kEuc, J = Charset::kJis, W = Charset::kUtf8;
 
 struct Loaded {
   std::string text;  // in memory: Shift-JIS, CR LF, no NUL
-  int charset = 0;
-  int newline = 0;
+  Charset charset = Charset::kShiftJis;
+  Newline newline = Newline::kCrLf;
   size_t lost = 0;
 };
 
@@ -36,7 +36,7 @@ Loaded Load(std::string bytes) {
 }
 
 // Saving: character set first, then line ends.
-std::string Save(const std::string& text, int charset, int newline) {
+std::string Save(const std::string& text, Charset charset, Newline newline) {
   NkfEncoded enc = NkfEncodeFromSjis(text, charset);
   EXPECT_TRUE(enc.ok);
   EXPECT_EQ(enc.lost, 0u);
@@ -49,8 +49,8 @@ std::string Save(const std::string& text, int charset, int newline) {
 TEST(CharsetAdapter, FourCharsetsTimesThreeNewlinesRoundTrip) {
   charset_test::EngineLoaded engine;
   const std::string text = charset_test::RealisticText();
-  for (int cs = 0; cs < kCharsetCount; ++cs) {
-    for (int nl = 0; nl < kNewlineCount; ++nl) {
+  for (Charset cs : {S, E, J, W}) {
+    for (Newline nl : {Newline::kCrLf, Newline::kLf, Newline::kCr}) {
       std::string file = Save(text, cs, nl);
       Loaded d = Load(file);
       EXPECT_EQ(d.text, text) << CharsetName(cs) << " " << NewlineName(nl);
@@ -72,15 +72,15 @@ TEST(CharsetAdapter, ShiftJisFileWithOddBytesSavesIdentically) {
 }
 
 TEST(CharsetAdapter, DetectedCodeRules) {
-  EXPECT_EQ(ResolveDetectedCharset(7, "abc"), 0);
-  EXPECT_EQ(ResolveDetectedCharset(-1, "漢"), 0);
+  EXPECT_EQ(ResolveDetectedCharset(7, "abc"), S);
+  EXPECT_EQ(ResolveDetectedCharset(-1, "漢"), S);
   // EUC or JIS that turned out plain ASCII is Shift-JIS; UTF-8 stays.
-  EXPECT_EQ(ResolveDetectedCharset(1, "abc\r\n"), 0);
-  EXPECT_EQ(ResolveDetectedCharset(2, "abc"), 0);
-  EXPECT_EQ(ResolveDetectedCharset(3, "abc"), 3);
-  EXPECT_EQ(ResolveDetectedCharset(1, "a漢"), 1);
+  EXPECT_EQ(ResolveDetectedCharset(1, "abc\r\n"), S);
+  EXPECT_EQ(ResolveDetectedCharset(2, "abc"), S);
+  EXPECT_EQ(ResolveDetectedCharset(3, "abc"), W);
+  EXPECT_EQ(ResolveDetectedCharset(1, "a漢"), E);
   // Half-width katakana alone keep the code, so saving does not rewrite them.
-  EXPECT_EQ(ResolveDetectedCharset(1, "ｶﾅ"), 1);
+  EXPECT_EQ(ResolveDetectedCharset(1, "ｶﾅ"), E);
 
   // A converter that calls everything EUC: a pure ASCII file is Shift-JIS.
   NkfProcs eucOnly = charset_test::EngineProcs();
@@ -120,7 +120,7 @@ TEST(CharsetAdapter, LongJisOutputIsComplete) {
   NkfEncoded e = NkfEncodeFromSjis(in, J);
   ASSERT_TRUE(e.ok);
   EXPECT_GT(e.bytes.size(), 3 * in.size());
-  EXPECT_EQ(Conv(J, S, e.bytes), in);
+  EXPECT_EQ(Conv(kCharsetJis, kCharsetSjis, e.bytes), in);
   EXPECT_EQ(NkfDecodeToSjis(e.bytes).text, in);
 }
 

@@ -10,19 +10,12 @@
 #include <random>
 
 #include "colour_test_support.h"
-#include "editor/render_cache.h"
+#include "editor/text_colouring.h"
 
 namespace {
 
 using colour_test::LoadSample;
 using colour_test::Sample;
-
-struct QuietView : CachedTextView {
-  int EnsureCaretVisible(bool, bool) override { return 0; }
-  void UpdateCaret(bool) override {}
-  void Repaint() override {}
-  void RefreshCommandStates() override {}
-};
 
 // Pieces that change colours and comment states, line structure and
 // double-byte pairing (a lone lead byte may take a following CR).
@@ -55,10 +48,7 @@ void RunEdits(const Sample& sample, bool rightTurn, unsigned seed, int minimumEd
   layout.rightTurn = rightTurn;
   layout.maxOneLineTextLength = 12;  // short rows: soft wraps everywhere
   TextDocument doc(sample.Text(), sample.kind, layout);
-  QuietView view;
-  doc.view = &view;
-  doc.recolor = RecolorLines;
-  ColorizeDocument(doc);
+  TextColouring view(doc);
   std::mt19937 rng(seed);
   const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(FuzzSeconds());
   for (int step = 0; step < minimumEdits || std::chrono::steady_clock::now() < until; ++step) {
@@ -73,16 +63,16 @@ void RunEdits(const Sample& sample, bool rightTurn, unsigned seed, int minimumEd
     if (std::uniform_int_distribution<int>(0, 3)(rng) != 0) b = a;  // mostly insertions
     if (a > b) std::swap(a, b);
     // Bytes inside a double-byte character snap to a character boundary.
-    doc.SetSelection(std::min(b, a + 6), a, false);
+    doc.PlaceSelection(std::min(b, a + 6), a);
     int s, e;
     doc.SelectionBytes(s, e);
     const int editRow = doc.RowOfByte(doc.LineStart(doc.LineOfByte(s)));
     std::string piece = std::uniform_int_distribution<int>(0, 4)(rng) == 0 ? std::string() : RandomPiece(rng);
-    doc.ReplaceSelection(piece, false);
+    doc.ReplaceSelection(piece);
 
     ASSERT_NO_FATAL_FAILURE(ExpectClassesMatchWhole(doc, where));
     // Only rows after the edited line's first row were dropped (Text documents keep none).
-    if (doc.kind != kDocText) {
+    if (doc.kind != DocumentKind::kText) {
       EXPECT_GE(view.caches.comments.ValidRows(), std::min(editRow + 1, doc.RowCount())) << where;
     }
     EXPECT_TRUE(view.caches.widths.Valid()) << where;
@@ -115,17 +105,19 @@ TEST(ColorizeFuzz, EditsKeepLineColoursCommentStatesAndWidestLine) {
   }
 }
 
-// An edit the caches were not told about (no recolour hook) is noticed by the version.
+// An edit the caches were not told about (caches apart from any observer) is
+// noticed by the version.
 TEST(ColorizeFuzz, UnreportedEditDropsTheCaches) {
   Sample s = LoadSample("source_program.txt");
   TextDocument doc(s.Text(), s.kind);
-  QuietView view;
-  doc.view = &view;
+  struct {
+    TextRenderCaches caches;
+  } view;
   ColorizeDocument(doc);
   view.caches.comments.StateAtRow(doc, doc.RowCount() - 1);
   const int wide = view.caches.widths.Widest(doc);
-  doc.SetSelection(0, 0, false);
-  doc.ReplaceSelection("/*" + std::string(static_cast<size_t>(wide + 5), 'w') + "\r\n", false);
+  doc.PlaceSelection(0, 0);
+  doc.ReplaceSelection("/*" + std::string(static_cast<size_t>(wide + 5), 'w') + "\r\n");
   const std::vector<uint8_t> expected = CommentStatesFromStart(doc);
   for (int row = 0; row < doc.RowCount(); ++row)
     ASSERT_EQ(expected[static_cast<size_t>(row)], view.caches.comments.StateAtRow(doc, row)) << row;
@@ -135,16 +127,13 @@ TEST(ColorizeFuzz, UnreportedEditDropsTheCaches) {
 // A lead byte that loses the CR it had taken splits a line past the range the
 // edit reports; the line after it is recoloured all the same.
 TEST(ColorizeFuzz, LineSplitByAFreedCrIsRecoloured) {
-  TextDocument doc(std::string("x = \"\x82\r\nIf"), kDocSource);
-  QuietView view;
-  doc.view = &view;
-  doc.recolor = RecolorLines;
-  ColorizeDocument(doc);
+  TextDocument doc(std::string("x = \"\x82\r\nIf"), DocumentKind::kSource);
+  TextColouring view(doc);
   ASSERT_EQ(1, doc.LineCount());  // the last lead byte takes the CR
   EXPECT_EQ(kColorString, doc.ClassAt(doc.Length() - 1));
   view.caches.widths.Widest(doc);
-  doc.SetSelection(5, 5, false);
-  doc.ReplaceSelection("\x81", false);  // pairs with the old lead byte, which lets the CR go
+  doc.PlaceSelection(5, 5);
+  doc.ReplaceSelection("\x81");  // pairs with the old lead byte, which lets the CR go
   ASSERT_EQ(2, doc.LineCount());
   EXPECT_EQ(kColorStatement, doc.ClassAt(doc.Length() - 1));
   EXPECT_EQ(kColorStatement, doc.ClassAt(doc.Length() - 2));
@@ -166,16 +155,13 @@ TEST(ColorizeFuzz, EditsOutsideCommentsKeepTheLaterStates) {
     TextLayout layout;
     layout.rightTurn = wrap;
     layout.maxOneLineTextLength = 8;
-    TextDocument doc(text, kDocSource, layout);
-    QuietView view;
-    doc.view = &view;
-    doc.recolor = RecolorLines;
-    ColorizeDocument(doc);
+    TextDocument doc(text, DocumentKind::kSource, layout);
+    TextColouring view(doc);
     auto fill = [&] { view.caches.comments.StateAtRow(doc, doc.RowCount() - 1); };
     auto edit = [&](int line, const char* piece) {
       int at = doc.LineStart(line) + 1;
-      doc.SetSelection(at, at, false);
-      doc.ReplaceSelection(piece, false);
+      doc.PlaceSelection(at, at);
+      doc.ReplaceSelection(piece);
     };
     fill();
     edit(10, "yy");
@@ -183,8 +169,8 @@ TEST(ColorizeFuzz, EditsOutsideCommentsKeepTheLaterStates) {
     edit(20, "\r\nabc\r\n");
     EXPECT_EQ(doc.RowCount(), view.caches.comments.ValidRows()) << wrap;
     edit(30, "");
-    doc.SetSelection(doc.LineStart(31), doc.LineStart(29), false);  // two whole lines away
-    doc.ReplaceSelection("", false);
+    doc.PlaceSelection(doc.LineStart(31), doc.LineStart(29));  // two whole lines away
+    doc.ReplaceSelection("");
     EXPECT_EQ(doc.RowCount(), view.caches.comments.ValidRows()) << wrap;
     const std::vector<uint8_t> expected = CommentStatesFromStart(doc);
     for (int row = 0; row < doc.RowCount(); ++row)

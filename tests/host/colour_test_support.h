@@ -14,7 +14,7 @@
 #include "editor/comment_state.h"
 #include "editor/text_document.h"
 #include "platform/sjis.h"
-#include "shell/document_kind.h"
+#include "lang/document_kind.h"
 
 namespace colour_test {
 
@@ -41,7 +41,7 @@ struct SampleLine {
 
 struct Sample {
   std::string name;
-  int kind = kDocText;
+  DocumentKind kind = DocumentKind::kText;
   std::vector<SampleLine> lines;
   std::string Text() const {
     std::string t;
@@ -66,7 +66,7 @@ inline Sample LoadSample(const std::string& name) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.rfind("kind: ", 0) == 0) {
       std::string k = line.substr(6);
-      s.kind = k == "source" ? kDocSource : k == "html" ? kDocHtml : kDocText;
+      s.kind = k == "source" ? DocumentKind::kSource : k == "html" ? DocumentKind::kHtml : DocumentKind::kText;
     } else if (line == ">" || line.rfind("> ", 0) == 0) {
       s.lines.push_back({Utf8ToSjis(line.size() > 2 ? line.substr(2) : std::string()), std::string(), number});
     } else if ((line == "=" || line.rfind("= ", 0) == 0) && !s.lines.empty()) {

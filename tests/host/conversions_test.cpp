@@ -9,8 +9,10 @@
 
 namespace {
 
-constexpr int kLower = 40168, kUpper = 40169, kHalf = 40170, kFull = 40171, kKata = 40172;
-constexpr int kTabs = 40174, kSpaces = 40175, kQuote = 40182, kWrap = 40183;
+constexpr Conversion kLower = Conversion::kLower, kUpper = Conversion::kUpper, kHalf = Conversion::kHalfWidth,
+                     kFull = Conversion::kFullWidth, kKata = Conversion::kKatakana;
+constexpr Conversion kTabs = Conversion::kTabsToSpaces, kSpaces = Conversion::kSpacesToTabs,
+                     kQuote = Conversion::kQuoteWrap, kWrap = Conversion::kWrap;
 
 TextLayout Layout(int tab, int maxLen) {
   TextLayout l;
@@ -32,18 +34,18 @@ TEST(Conversions, CaseMappingLeavesDoubleByteCharactersAlone) {
 TEST(Conversions, CaseOfTheSelectionIsOneUndoableStep) {
   EditSlot s("keep THIS Text\r\nnext");
   s.Select(5, 14);
-  ASSERT_TRUE(ConvertSelection(s.slot, kLower, nullptr));
+  ASSERT_TRUE(ConvertSelection(s.text, kLower, nullptr));
   EXPECT_EQ(s.Text(), "keep this text\r\nnext");
-  EXPECT_EQ(s.ring().entries[0].kind, 3);
+  EXPECT_EQ(s.ring().entries[0].kind, UndoKind::kReplace);
   s.Select(0, 4);
-  ASSERT_TRUE(ConvertSelection(s.slot, kUpper, nullptr));
+  ASSERT_TRUE(ConvertSelection(s.text, kUpper, nullptr));
   EXPECT_EQ(s.Text(), "KEEP this text\r\nnext");
-  ASSERT_TRUE(Undo(s.slot));
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "keep THIS Text\r\nnext");
   // Nothing to change: no step.
   s.Select(0, 4);
-  EXPECT_FALSE(ConvertSelection(s.slot, kLower, nullptr));
+  EXPECT_FALSE(ConvertSelection(s.text, kLower, nullptr));
   EXPECT_EQ(RedoStepCount(s.ring()), 2);
 }
 
@@ -55,13 +57,13 @@ TEST(Conversions, TabsBecomeExactlyTabSizeSpaces) {
   // After a lead byte a TAB is that character's second byte, as the document reads it.
   EXPECT_EQ(TabsToSpaces("\x83\t\t", 2), "\x83\t  ");
   EXPECT_EQ(TabsToSpaces("a\x83", 2), "a\x83");
-  EditSlot s("x\r\nabc\td", kDocText, Layout(4, 75));
+  EditSlot s("x\r\nabc\td", DocumentKind::kText, Layout(4, 75));
   s.Select(3, 8);
-  ASSERT_TRUE(ConvertSelection(s.slot, kTabs, nullptr));
+  ASSERT_TRUE(ConvertSelection(s.text, kTabs, nullptr));
   EXPECT_EQ(s.Text(), "x\r\nabc    d");
-  EditSlot t("a\tb", kDocText, Layout(8, 75));
+  EditSlot t("a\tb", DocumentKind::kText, Layout(8, 75));
   t.Select(0, 3);
-  ASSERT_TRUE(ConvertSelection(t.slot, kTabs, nullptr));
+  ASSERT_TRUE(ConvertSelection(t.text, kTabs, nullptr));
   EXPECT_EQ(t.Text(), "a        b");
 }
 
@@ -72,9 +74,9 @@ TEST(Conversions, RunsOfTabSizeSpacesBecomeTabs) {
   EXPECT_EQ(SpacesToTabs("  あ    ", 2), "\tあ\t\t");
   EXPECT_EQ(SpacesToTabs("\x83   ", 2), "\x83 \t");
   EXPECT_EQ(SpacesToTabs("  \x83", 2), "\t\x83");
-  EditSlot s("      y", kDocText, Layout(3, 75));
+  EditSlot s("      y", DocumentKind::kText, Layout(3, 75));
   s.Select(0, 7);
-  ASSERT_TRUE(ConvertSelection(s.slot, kSpaces, nullptr));
+  ASSERT_TRUE(ConvertSelection(s.text, kSpaces, nullptr));
   EXPECT_EQ(s.Text(), "\t\ty");
 }
 
@@ -109,10 +111,10 @@ TEST(Conversions, WrapAtTheDefaultLineLength) {
   const std::string line = std::string(70, 'x') + " abcdefgh";
   EditSlot s("top\r\n" + line + "\r\nend");
   s.Select(10, 12);  // inside the long line
-  ASSERT_TRUE(ConvertSelection(s.slot, kWrap, nullptr));
+  ASSERT_TRUE(ConvertSelection(s.text, kWrap, nullptr));
   EXPECT_EQ(s.Text(), "top\r\n" + std::string(70, 'x') + " \r\nabcdefgh\r\nend");
   EXPECT_EQ(UndoStepCount(s.ring()), 1);
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "top\r\n" + line + "\r\nend");
 }
 
@@ -124,12 +126,12 @@ TEST(Conversions, QuoteAndWrapPrefixesEveryLine) {
   // The limit never goes below column 0: one character per line, no endless loop.
   EXPECT_EQ(WrapLines("abc", 4, -2, true), "> a\r\n> b\r\n> c");
 
-  EditSlot s("one\r\ntwo words here\r\nthree", kDocText, Layout(4, 12));
+  EditSlot s("one\r\ntwo words here\r\nthree", DocumentKind::kText, Layout(4, 12));
   s.Select(5, 13);  // inside the second line
-  ASSERT_TRUE(ConvertSelection(s.slot, kQuote, nullptr));
+  ASSERT_TRUE(ConvertSelection(s.text, kQuote, nullptr));
   EXPECT_EQ(s.Text(), "one\r\n> two \r\n> words \r\n> here\r\nthree");
-  EditSlot t("", kDocText);
-  ASSERT_TRUE(ConvertSelection(t.slot, kQuote, nullptr));
+  EditSlot t("", DocumentKind::kText);
+  ASSERT_TRUE(ConvertSelection(t.text, kQuote, nullptr));
   EXPECT_EQ(t.Text(), "> ");
 }
 
@@ -176,31 +178,30 @@ TEST(Conversions, WrapPropertiesOnRandomText) {
   }
 }
 
-bool FakeLocaleMap(int id, std::string_view in, std::string& out) {
-  out = "[" + std::to_string(id) + ":" + std::string(in) + "]";
+bool FakeLocaleMap(Conversion c, std::string_view in, std::string& out) {
+  out = "[" + std::to_string(static_cast<int>(c)) + ":" + std::string(in) + "]";
   return true;
 }
-bool FailingLocaleMap(int, std::string_view, std::string&) { return false; }
+bool FailingLocaleMap(Conversion, std::string_view, std::string&) { return false; }
 
 TEST(Conversions, LocaleMappingsGoThroughTheSuppliedFunction) {
   EditSlot s("abc");
   s.Select(1, 2);
-  ASSERT_TRUE(ConvertSelection(s.slot, kKata, FakeLocaleMap));
-  EXPECT_EQ(s.Text(), "a[40172:b]c");
-  EXPECT_EQ(s.ring().entries[0].kind, 3);
+  ASSERT_TRUE(ConvertSelection(s.text, kKata, FakeLocaleMap));
+  EXPECT_EQ(s.Text(), "a[4:b]c");
+  EXPECT_EQ(s.ring().entries[0].kind, UndoKind::kReplace);
   s.Select(0, 1);
-  EXPECT_FALSE(ConvertSelection(s.slot, kHalf, FailingLocaleMap));
-  EXPECT_FALSE(ConvertSelection(s.slot, kFull, nullptr));
-  EXPECT_FALSE(ConvertSelection(s.slot, 40176, FakeLocaleMap));
-  EXPECT_EQ(s.Text(), "a[40172:b]c");
+  EXPECT_FALSE(ConvertSelection(s.text, kHalf, FailingLocaleMap));
+  EXPECT_FALSE(ConvertSelection(s.text, kFull, nullptr));
+  EXPECT_EQ(s.Text(), "a[4:b]c");
 }
 
 TEST(Conversions, EmptySelectionInsertsAPastedBlock) {
   EditSlot s("ab");
   s.Place(1);
-  ASSERT_TRUE(ConvertSelection(s.slot, kHalf, FakeLocaleMap));
-  EXPECT_EQ(s.Text(), "a[40170:]b");
-  EXPECT_EQ(s.ring().entries[0].kind, 2);
+  ASSERT_TRUE(ConvertSelection(s.text, kHalf, FakeLocaleMap));
+  EXPECT_EQ(s.Text(), "a[2:]b");
+  EXPECT_EQ(s.ring().entries[0].kind, UndoKind::kBlock);
 }
 
 }  // namespace

@@ -1,35 +1,32 @@
 #pragma once
-// A document slot with a text and an undo ring but no window, and typing helpers.
-#include <memory>
+// A text with its undo ring but no window, and typing helpers.
 #include <string>
 
 #include "editor/editing.h"
-#include "shell/document_kind.h"
+#include "lang/document_kind.h"
 
 struct EditSlot {
-  DocumentSlot slot;
-  explicit EditSlot(const std::string& text = std::string(), int kind = kDocText, TextLayout layout = TextLayout()) {
-    slot.kind = kind;
-    slot.text = std::make_unique<TextDocument>(text, kind, layout);
-    slot.undo = std::make_unique<UndoRing>();
-  }
-  TextDocument& doc() { return *slot.text; }
-  UndoRing& ring() { return *slot.undo; }
-  std::string Text() const { return slot.text->Substr(0, slot.text->Length()); }
-  int Caret() const { return slot.text->CaretByte(); }
-  int Anchor() const { return slot.text->AnchorByte(); }
-  void Select(int caret, int anchor) { slot.text->SetSelection(caret, anchor, false); }
+  EditableText text;
+  explicit EditSlot(const std::string& initial = std::string(), DocumentKind kind = DocumentKind::kText,
+                    TextLayout layout = TextLayout())
+      : text(initial, kind, layout) {}
+  TextDocument& doc() { return text.doc; }
+  UndoRing& ring() { return text.undo; }
+  std::string Text() const { return text.doc.Substr(0, text.doc.Length()); }
+  int Caret() const { return text.doc.CaretByte(); }
+  int Anchor() const { return text.doc.AnchorByte(); }
+  void Select(int caret, int anchor) { text.doc.PlaceSelection(caret, anchor); }
   void Place(int caret) { Select(caret, caret); }
   // Types bytes as the editor window hands them over: CR is Enter, TAB may indent a block.
   void Type(const std::string& keys, bool autoIndent = true) {
     for (char c : keys) {
       if (c == '\r')
-        TypeEnter(slot, autoIndent);
-      else if (c == '\t' && SelectionSpansLines(*slot.text))
-        BlockIndent(slot, false);
+        TypeEnter(text, autoIndent);
+      else if (c == '\t' && SelectionSpansLines(text.doc))
+        BlockIndent(text, false);
       else
-        TypeByte(slot, static_cast<unsigned char>(c));
+        TypeByte(text, static_cast<unsigned char>(c));
     }
   }
-  std::string Pending() const { return slot.pendingIndent ? *slot.pendingIndent : std::string("<none>"); }
+  std::string Pending() const { return text.pendingIndent ? *text.pendingIndent : std::string("<none>"); }
 };

@@ -33,14 +33,14 @@ TEST(EditingEnter, TypingMakesTheTabsAStepOfTheirOwn) {
   EXPECT_EQ(s.Text(), "\t\tx\r\n\t\ty");
   EXPECT_EQ(s.Pending(), "<none>");
   ASSERT_EQ(Steps(s), 3);
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "\t\tx\r\n\t\t");
   EXPECT_EQ(s.Pending(), "<none>");
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "\t\tx\r\n");
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "\t\tx");
-  EXPECT_FALSE(Undo(s.slot));
+  EXPECT_FALSE(Undo(s.text));
 }
 
 TEST(EditingEnter, EnterAtColumnZeroInsertsOnlyTheLineBreak) {
@@ -60,7 +60,7 @@ TEST(EditingEnter, EnterSplittingALineIndentsTheRestAsASecondStep) {
   EXPECT_EQ(s.Text(), "\t\ta\r\n\t\tb");
   EXPECT_EQ(s.Caret(), 7);
   EXPECT_EQ(Steps(s), 2);
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "\t\ta\r\nb");
 }
 
@@ -84,19 +84,19 @@ TEST(EditingEnter, ReferenceLineIsTheLastNonEmptyLine) {
 }
 
 TEST(EditingEnter, BlockOpenersAddALevelInSourceDocumentsOnly) {
-  EditSlot s("\tIf a = 1 Then", kDocSource);
+  EditSlot s("\tIf a = 1 Then", DocumentKind::kSource);
   s.Place(s.doc().Length());
   s.Type("\r");
   EXPECT_EQ(s.Pending(), "\t\t");
-  EditSlot t("\tIf a = 1 Then", kDocText);
+  EditSlot t("\tIf a = 1 Then", DocumentKind::kText);
   t.Place(t.doc().Length());
   t.Type("\r");
   EXPECT_EQ(t.Pending(), "\t");
-  EditSlot u("For i = 1 To 3", kDocSource);
+  EditSlot u("For i = 1 To 3", DocumentKind::kSource);
   u.Place(u.doc().Length());
   u.Type("\r");
   EXPECT_EQ(u.Pending(), "\t");
-  EditSlot v("If a Then b = 1", kDocSource);
+  EditSlot v("If a Then b = 1", DocumentKind::kSource);
   v.Place(v.doc().Length());
   v.Type("\r");
   EXPECT_EQ(v.Pending(), "<none>");
@@ -119,16 +119,16 @@ TEST(EditingPendingIndent, CancelAndUndoRemoveTheTabsWithoutAStep) {
   EditSlot s("\t\tx");
   s.Place(3);
   s.Type("\r");
-  PendingIndentCancel(s.slot);
+  PendingIndentCancel(s.text);
   EXPECT_EQ(s.Text(), "\t\tx\r\n");
   EXPECT_EQ(s.Caret(), 5);
   EXPECT_EQ(s.Pending(), "<none>");
   EXPECT_EQ(Steps(s), 1);
   s.Type("\r");
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "\t\tx\r\n");
   EXPECT_EQ(s.Pending(), "<none>");
-  ASSERT_TRUE(Redo(s.slot));
+  ASSERT_TRUE(Redo(s.text));
   EXPECT_EQ(s.Text(), "\t\tx\r\n\r\n");
 }
 
@@ -137,13 +137,13 @@ TEST(EditingPendingIndent, BackspaceShortensThenRemoves) {
   s.Place(4);
   s.Type("\r");
   ASSERT_EQ(s.Pending(), "\t\t\t");
-  PendingIndentShorten(s.slot);
+  PendingIndentShorten(s.text);
   EXPECT_EQ(s.Text(), "\t\t\tx\r\n\t\t");
   EXPECT_EQ(s.Pending(), "\t\t");
   EXPECT_EQ(s.Caret(), 8);
-  PendingIndentShorten(s.slot);
+  PendingIndentShorten(s.text);
   EXPECT_EQ(s.Pending(), "\t");
-  PendingIndentShorten(s.slot);
+  PendingIndentShorten(s.text);
   EXPECT_EQ(s.Pending(), "<none>");
   EXPECT_EQ(s.Text(), "\t\t\tx\r\n");
   EXPECT_EQ(Steps(s), 1);
@@ -160,9 +160,9 @@ TEST(EditingPendingIndent, CommittedWhereItIsWhenTheCaretWentElsewhere) {
   s.Place(5);
   s.Type("y");
   EXPECT_EQ(s.Text(), "\t\tx\r\ny\t\t");
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "\t\tx\r\n\t\t");
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "\t\tx\r\n");
 
   // Ctrl+Home and then a paste at the start.
@@ -170,14 +170,14 @@ TEST(EditingPendingIndent, CommittedWhereItIsWhenTheCaretWentElsewhere) {
   t.Place(2);
   t.Type("\r");
   t.Place(0);
-  EditSelection(t.slot, "p", true, true);
+  EditSelection(t.text, "p", EditOrigin::kPasted);
   EXPECT_EQ(t.Text(), "p\tx\r\n\t");
   // Cancelling from elsewhere removes the TABs from their own line.
   EditSlot u("\tx");
   u.Place(2);
   u.Type("\r");
   u.Select(0, 2);
-  PendingIndentCancel(u.slot);
+  PendingIndentCancel(u.text);
   EXPECT_EQ(u.Text(), "\tx\r\n");
   EXPECT_EQ(u.Caret(), 0);
   EXPECT_EQ(u.Anchor(), 2);
@@ -188,7 +188,7 @@ TEST(EditingPendingIndent, DeletingWithAPendingIndentKeepsItsTabs) {
   s.Place(3);
   s.Type("\r");
   s.Select(1, 2);  // "a"
-  EditSelection(s.slot, "", false, true);
+  EditSelection(s.text, "");
   EXPECT_EQ(s.Text(), "\tb\r\n\t");
   EXPECT_EQ(UndoStepCount(s.ring()), 3);
 }
@@ -202,8 +202,8 @@ TEST(EditingBlockIndent, TabIndentsEveryNonEmptyLine) {
   EXPECT_EQ(s.Caret(), 0);
   EXPECT_EQ(s.Anchor(), 10);  // after the CR LF of the block's last line
   EXPECT_EQ(Steps(s), 1);
-  EXPECT_EQ(s.ring().entries[0].kind, 3);
-  ASSERT_TRUE(Undo(s.slot));
+  EXPECT_EQ(s.ring().entries[0].kind, UndoKind::kReplace);
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "a\r\n\r\nb\r\nc");
 }
 
@@ -219,13 +219,13 @@ TEST(EditingBlockIndent, ASelectionEndingAtALineStartLeavesThatLine) {
 TEST(EditingBlockIndent, ShiftTabRemovesOneLeadingTabWhereThereIsOne) {
   EditSlot s("\t\ta\r\nb\r\n\tc");
   s.Select(0, s.doc().Length());
-  BlockIndent(s.slot, true);
+  BlockIndent(s.text, true);
   EXPECT_EQ(s.Text(), "\ta\r\nb\r\nc");
   EXPECT_EQ(s.Anchor(), s.doc().Length());
   // Nothing to remove: no step.
   EditSlot t("a\r\nb");
   t.Select(0, 4);
-  BlockIndent(t.slot, true);
+  BlockIndent(t.text, true);
   EXPECT_EQ(t.Text(), "a\r\nb");
   EXPECT_EQ(Steps(t), 0);
   EXPECT_EQ(t.Anchor(), 4);

@@ -15,7 +15,7 @@ std::vector<std::string> UndoTexts(const UndoRing& ring) {
   std::vector<std::string> out;
   for (int i = 0; i < UndoRing::kSize; ++i) {
     const UndoEntry& e = ring.entries[(ring.index + i) % UndoRing::kSize];
-    if (e.kind != 0) out.push_back(e.inserted);
+    if (e.kind != UndoKind::kEmpty) out.push_back(e.inserted);
   }
   return out;
 }
@@ -28,7 +28,7 @@ size_t HeldBytes(const UndoRing& ring) {
 
 int EmptySlots(const UndoRing& ring) {
   int n = 0;
-  for (const UndoEntry& e : ring.entries) n += e.kind == 0;
+  for (const UndoEntry& e : ring.entries) n += e.kind == UndoKind::kEmpty;
   return n;
 }
 
@@ -45,7 +45,7 @@ TEST(EditingUndoRing, EnterStartsAStepThatTheNextLettersJoin) {
   EditSlot s;
   s.Type("ab\rcd", false);
   EXPECT_EQ(UndoTexts(s.ring()), (std::vector<std::string>{"ab", "\r\ncd"}));
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "ab");
 }
 
@@ -55,10 +55,10 @@ TEST(EditingUndoRing, OnlyAdjacentTypedInsertionsMerge) {
   s.Type("ab");
   s.Place(0);
   s.Type("c");  // not at the end of the last step
-  EditSelection(s.slot, "p", true, false);
-  EditSelection(s.slot, "q", true, false);  // pastes never merge
+  EditSelection(s.text, "p", EditOrigin::kPasted);
+  EditSelection(s.text, "q", EditOrigin::kPasted);  // pastes never merge
   s.Select(0, 1);
-  EditSelection(s.slot, "r", false, false);  // a replacement never merges
+  EditSelection(s.text, "r");  // a replacement never merges
   s.Type("s");
   EXPECT_EQ(UndoTexts(s.ring()), (std::vector<std::string>{"ab", "c", "p", "q", "r", "s"}));
   EXPECT_EQ(s.Text(), "rspqxyzab");
@@ -71,7 +71,7 @@ TEST(EditingUndoRing, DoubleByteCharacterTypedByteByByteIsOneStep) {
   EditSlot s;
   s.Type("a" + so + "b" + so);
   EXPECT_EQ(UndoTexts(s.ring()), (std::vector<std::string>{"a" + so + "b" + so}));
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "");
 }
 
@@ -79,9 +79,9 @@ TEST(EditingTypedBytes, FirstByteWaitsForTheSecond) {
   // Inserted alone, the first byte would pair with the CR after the caret.
   EditSlot s("ab\r\ncd");
   s.Place(2);
-  EXPECT_EQ(TypeByte(s.slot, 0x83), TypedBytes::kHeld);
+  EXPECT_EQ(TypeByte(s.text, 0x83), TypedBytes::kHeld);
   EXPECT_EQ(s.Text(), "ab\r\ncd");
-  EXPECT_EQ(TypeByte(s.slot, 0x5C), TypedBytes::kCharacter);
+  EXPECT_EQ(TypeByte(s.text, 0x5C), TypedBytes::kCharacter);
   EXPECT_EQ(s.Text(), "abソ\r\ncd");
   EXPECT_EQ(s.doc().LineCount(), 2);
   EXPECT_EQ(s.Caret(), 4);
@@ -99,16 +99,16 @@ TEST(EditingTypedBytes, FirstByteWaitsForTheSecond) {
   EXPECT_EQ(u.Text(), "z1");
   u.Type("\x83\r");
   EXPECT_EQ(u.Text(), "z1\r\n");
-  EXPECT_EQ(TypeByte(u.slot, 'A'), TypedBytes::kByte);
+  EXPECT_EQ(TypeByte(u.text, 'A'), TypedBytes::kByte);
   EXPECT_EQ(u.Text(), "z1\r\nA");
 }
 
 TEST(EditingTypedBytes, ALeadByteEndingAnInsertedTextIsNotStored) {
   EditSlot s("ab\r\ncd");
   s.Place(2);
-  EditSelection(s.slot, "x\x83", true, true);
+  EditSelection(s.text, "x\x83", EditOrigin::kPasted);
   EXPECT_EQ(s.Text(), "abx\r\ncd");
-  EditSelection(s.slot, "\x83\x83", true, true);  // a complete character
+  EditSelection(s.text, "\x83\x83", EditOrigin::kPasted);  // a complete character
   EXPECT_EQ(s.Text(), "abx\x83\x83\r\ncd");
   EXPECT_EQ(s.doc().LineCount(), 2);
 }
@@ -117,27 +117,27 @@ TEST(EditingUndoRing, EditsThatJoinTheirNeighboursUndoExactly) {
   // Deleting between a lone CR and a lone LF makes a line end of them.
   EditSlot s("a\rXY\nb");
   s.Select(2, 4);
-  EditSelection(s.slot, "", false, true);
+  EditSelection(s.text, "");
   EXPECT_EQ(s.Text(), "a\r\nb");
   EXPECT_EQ(s.doc().LineCount(), 2);
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "a\rXY\nb");
-  ASSERT_TRUE(Redo(s.slot));
+  ASSERT_TRUE(Redo(s.text));
   EXPECT_EQ(s.Text(), "a\r\nb");
   // Pasting a text ending in CR before a lone LF.
   EditSlot t("x\ny");
   t.Place(1);
-  EditSelection(t.slot, "p\r", true, true);
+  EditSelection(t.text, "p\r", EditOrigin::kPasted);
   EXPECT_EQ(t.Text(), "xp\r\ny");
   EXPECT_EQ(t.Caret(), 4);  // after the line end, not inside it
-  ASSERT_TRUE(Undo(t.slot));
+  ASSERT_TRUE(Undo(t.text));
   EXPECT_EQ(t.Text(), "x\ny");
   // A document ending in a lone lead byte: the next byte typed pairs with it.
   EditSlot u("ab\x83");
   u.Place(3);
   u.Type("q");
   EXPECT_EQ(u.Text(), "ab\x83q");
-  ASSERT_TRUE(Undo(u.slot));
+  ASSERT_TRUE(Undo(u.text));
   EXPECT_EQ(u.Text(), "ab\x83");
 }
 
@@ -148,24 +148,24 @@ TEST(EditingUndoRing, AtMost299StepsTheOldestDropped) {
   s.Type(typed);
   EXPECT_EQ(UndoStepCount(s.ring()), 299);
   EXPECT_EQ(EmptySlots(s.ring()), 1);
-  for (int i = 0; i < 299; ++i) ASSERT_TRUE(Undo(s.slot)) << i;
-  EXPECT_FALSE(Undo(s.slot));
+  for (int i = 0; i < 299; ++i) ASSERT_TRUE(Undo(s.text)) << i;
+  EXPECT_FALSE(Undo(s.text));
   EXPECT_EQ(s.Text(), typed.substr(0, 11));
   EXPECT_EQ(RedoStepCount(s.ring()), 299);
-  for (int i = 0; i < 299; ++i) ASSERT_TRUE(Redo(s.slot)) << i;
-  EXPECT_FALSE(Redo(s.slot));
+  for (int i = 0; i < 299; ++i) ASSERT_TRUE(Redo(s.text)) << i;
+  EXPECT_FALSE(Redo(s.text));
   EXPECT_EQ(s.Text(), typed);
 }
 
 TEST(EditingUndoRing, NewEditAfterUndoDropsTheRedoSteps) {
   EditSlot s;
   s.Type("ab cd ef");
-  for (int i = 0; i < 3; ++i) ASSERT_TRUE(Undo(s.slot));
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "ab ");
   EXPECT_EQ(RedoStepCount(s.ring()), 3);
   s.Type("x");
   EXPECT_EQ(RedoStepCount(s.ring()), 0);
-  EXPECT_FALSE(Redo(s.slot));
+  EXPECT_FALSE(Redo(s.text));
   EXPECT_EQ(s.Text(), "ab x");
   EXPECT_EQ(UndoTexts(s.ring()), (std::vector<std::string>{"ab", " ", "x"}));
   // The dropped steps release their text.
@@ -175,13 +175,13 @@ TEST(EditingUndoRing, NewEditAfterUndoDropsTheRedoSteps) {
 TEST(EditingUndoRing, RedoOfADeletionRemovesTheSameBytes) {
   EditSlot s("hello world");
   s.Select(11, 5);
-  EditSelection(s.slot, "", false, true);
+  EditSelection(s.text, "");
   EXPECT_EQ(s.Text(), "hello");
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "hello world");
   EXPECT_EQ(s.Caret(), 11);
   EXPECT_EQ(s.Anchor(), 11);
-  ASSERT_TRUE(Redo(s.slot));
+  ASSERT_TRUE(Redo(s.text));
   EXPECT_EQ(s.Text(), "hello");
   EXPECT_EQ(s.Caret(), 5);
 }
@@ -189,20 +189,20 @@ TEST(EditingUndoRing, RedoOfADeletionRemovesTheSameBytes) {
 TEST(EditingUndoRing, SelectionsAfterUndoAndRedo) {
   EditSlot s("one two");
   s.Select(4, 7);
-  EditSelection(s.slot, "three", false, true);  // kind 3
+  EditSelection(s.text, "three");  // kind 3
   EXPECT_EQ(s.Caret(), 9);
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "one two");
   EXPECT_EQ(s.Caret(), 7);  // after the restored text
-  ASSERT_TRUE(Redo(s.slot));
+  ASSERT_TRUE(Redo(s.text));
   EXPECT_EQ(s.Text(), "one three");
   EXPECT_EQ(s.Caret(), 9);
 
   s.Place(0);
-  EditSelection(s.slot, ">>", true, true);  // kind 2
-  ASSERT_TRUE(Undo(s.slot));
+  EditSelection(s.text, ">>", EditOrigin::kPasted);  // kind 2
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Caret(), 0);
-  ASSERT_TRUE(Redo(s.slot));
+  ASSERT_TRUE(Redo(s.text));
   EXPECT_EQ(s.Caret(), 2);
   EXPECT_EQ(s.Text(), ">>one three");
 }
@@ -210,28 +210,28 @@ TEST(EditingUndoRing, SelectionsAfterUndoAndRedo) {
 TEST(EditingUndoRing, EmptyEditOfEmptySelectionRecordsNothing) {
   EditSlot s("abc");
   s.Place(1);
-  EditSelection(s.slot, "", false, true);
+  EditSelection(s.text, "");
   EXPECT_FALSE(CanUndo(s.ring()));
-  EXPECT_FALSE(Undo(s.slot));
-  EXPECT_FALSE(Redo(s.slot));
+  EXPECT_FALSE(Undo(s.text));
+  EXPECT_FALSE(Redo(s.text));
 }
 
 TEST(EditingUndoRing, PasteWithLoneLineFeedsAndNulKeepsTheLineIndex) {
   EditSlot s("12\r\n34");
   s.Place(1);
-  EditSelection(s.slot, std::string("a\nb\rc\r\nd\0e", 10), true, true);
+  EditSelection(s.text, std::string("a\nb\rc\r\nd\0e", 10), EditOrigin::kPasted);
   EXPECT_EQ(s.Text(), "1a\nb\rc\r\nd e2\r\n34");
   TextDocument& d = s.doc();
   ASSERT_EQ(d.LineCount(), 3);
   EXPECT_EQ(d.LineStart(1), 8);
   EXPECT_EQ(d.LineEnd(1), 12);
   EXPECT_EQ(d.LineStart(2), 14);
-  EXPECT_EQ(s.ring().entries[0].kind, 2);
+  EXPECT_EQ(s.ring().entries[0].kind, UndoKind::kBlock);
   EXPECT_EQ(s.ring().entries[0].inserted, "a\nb\rc\r\nd e");
-  ASSERT_TRUE(Undo(s.slot));
+  ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "12\r\n34");
   EXPECT_EQ(d.LineCount(), 2);
-  ASSERT_TRUE(Redo(s.slot));
+  ASSERT_TRUE(Redo(s.text));
   EXPECT_EQ(s.Text(), "1a\nb\rc\r\nd e2\r\n34");
   EXPECT_EQ(d.LineCount(), 3);
 }
@@ -241,14 +241,14 @@ TEST(EditingUndoRing, EntriesHoldOnlyTheirOwnText) {
   for (size_t i = 100; i < big.size(); i += 100) big[i - 2] = '\r', big[i - 1] = '\n';
   EditSlot s("head\r\ntail");
   s.Place(4);
-  EditSelection(s.slot, big, true, true);
+  EditSelection(s.text, big, EditOrigin::kPasted);
   for (int i = 0; i < 40; ++i) s.Type(i % 2 ? "+" : "w");
   const size_t held = HeldBytes(s.ring());
   EXPECT_GE(held, big.size());
   EXPECT_LT(held, big.size() + 64 * 1024);
-  for (int i = 0; i < 41; ++i) ASSERT_TRUE(Undo(s.slot));
+  for (int i = 0; i < 41; ++i) ASSERT_TRUE(Undo(s.text));
   EXPECT_EQ(s.Text(), "head\r\ntail");
-  ASSERT_TRUE(Redo(s.slot));
+  ASSERT_TRUE(Redo(s.text));
   EXPECT_EQ(s.doc().Length(), static_cast<int>(big.size()) + 10);
   EXPECT_EQ(s.doc().LineCount(), 2 + static_cast<int>(big.size() / 100) - (big.size() % 100 == 0 ? 1 : 0));
 }
@@ -257,8 +257,8 @@ TEST(EditingUndoRing, EntriesHoldOnlyTheirOwnText) {
 // position shows the text it had when it was reached.
 std::string WithoutPending(const EditSlot& s) {
   std::string text = s.Text();
-  const int start = PendingIndentStart(s.slot);
-  if (start >= 0) text.erase(static_cast<size_t>(start), s.slot.pendingIndent->size());
+  const int start = PendingIndentStart(s.text);
+  if (start >= 0) text.erase(static_cast<size_t>(start), s.text.pendingIndent->size());
   return text;
 }
 
@@ -274,7 +274,7 @@ TEST(EditingUndoFuzz, HistoryPositionsReproduceTheirTexts) {
   int rounds = 0;
   while (std::chrono::steady_clock::now() < deadline || rounds < 3) {
     ++rounds;
-    EditSlot s("\t\tfirst\r\nsecond", rng() % 2 ? kDocSource : kDocText);
+    EditSlot s("\t\tfirst\r\nsecond", rng() % 2 ? DocumentKind::kSource : DocumentKind::kText);
     std::vector<std::string> states{WithoutPending(s)};
     size_t pos = 0;
     std::string trace;
@@ -283,47 +283,48 @@ TEST(EditingUndoFuzz, HistoryPositionsReproduceTheirTexts) {
       const int op = static_cast<int>(rng() % 13);
       const int before = s.ring().index;
       if (op <= 1) {
-        ASSERT_EQ(Undo(s.slot), pos > 0);
+        ASSERT_EQ(Undo(s.text), pos > 0);
         if (pos > 0) --pos;
         ASSERT_EQ(WithoutPending(s), states[pos]) << "undo, round " << rounds << " step " << step << trace;
         trace += " U";
         continue;
       }
       if (op == 2) {
-        ASSERT_EQ(Redo(s.slot), pos + 1 < states.size());
+        ASSERT_EQ(Redo(s.text), pos + 1 < states.size());
         if (pos + 1 < states.size()) ++pos;
         ASSERT_EQ(WithoutPending(s), states[pos]) << "redo, round " << rounds << " step " << step << trace;
         trace += " R";
         continue;
       }
       if (op == 3) {
-        PendingIndentShorten(s.slot);
+        PendingIndentShorten(s.text);
         trace += " S";
       } else if (op == 4) {
         s.Type("\r");
         trace += " E";
       } else if (op == 10) {
-        PendingIndentCancel(s.slot);
+        PendingIndentCancel(s.text);
         trace += " C";
       } else if (op == 11 || op == 12) {
         const int a = len ? static_cast<int>(rng() % (len + 1)) : 0;
         const int b = len ? static_cast<int>(rng() % (len + 1)) : 0;
         s.Select(a, b);
         if (op == 11) {
-          BlockIndent(s.slot, rng() % 2);
+          BlockIndent(s.text, rng() % 2);
           trace += " B";
         } else {
-          static const int kIds[] = {40168, 40169, 40174, 40175, 40182, 40183};
-          const int id = kIds[rng() % 6];
-          ConvertSelection(s.slot, id, nullptr);
-          trace += " V" + std::to_string(id);
+          static const Conversion kIds[] = {Conversion::kLower, Conversion::kUpper, Conversion::kTabsToSpaces,
+                                            Conversion::kSpacesToTabs, Conversion::kQuoteWrap, Conversion::kWrap};
+          const Conversion id = kIds[rng() % 6];
+          ConvertSelection(s.text, id, nullptr);
+          trace += " V" + std::to_string(static_cast<int>(id));
         }
       } else {
         const int a = len ? static_cast<int>(rng() % (len + 1)) : 0;
         const int b = (op == 5 && len) ? static_cast<int>(rng() % (len + 1)) : a;
         s.Select(a, b);
         const std::string piece = pieces[rng() % (sizeof(pieces) / sizeof(pieces[0]))];
-        EditSelection(s.slot, piece, op == 6, true);
+        EditSelection(s.text, piece, (op == 6) ? EditOrigin::kPasted : EditOrigin::kTyped);
         trace += " [" + std::to_string(a) + "," + std::to_string(b) + ")=" + piece;
       }
       const int advanced = (s.ring().index - before + UndoRing::kSize) % UndoRing::kSize;
@@ -332,7 +333,7 @@ TEST(EditingUndoFuzz, HistoryPositionsReproduceTheirTexts) {
         // The state between the two steps: the text without the last step.
         const UndoEntry& last = s.ring().entries[(s.ring().index + UndoRing::kSize - 1) % UndoRing::kSize];
         const std::string now = s.Text();
-        states.push_back(now.substr(0, last.newStart) + (last.kind == 3 ? last.removed : "") + now.substr(last.newEnd));
+        states.push_back(now.substr(0, last.newStart) + (last.kind == UndoKind::kReplace ? last.removed : "") + now.substr(last.newEnd));
         ++pos;
       }
       if (advanced >= 1) {

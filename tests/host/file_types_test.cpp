@@ -3,26 +3,26 @@
 #include <gtest/gtest.h>
 
 #include "prefs/extension_list.h"
-#include "shell/document_kind.h"
+#include "lang/document_kind.h"
 
 TEST(FileTypes, TypeByExtensionWithoutRegardToCase) {
   struct Case {
     const char* path;
     int type;
-    int kind;
+    DocumentKind kind;
   } cases[] = {
-      {"C:\\a\\prog.bas", 1, kDocSource},   {"C:\\a\\PROG.OVP", 1, kDocSource},
-      {"C:\\a\\x.sbp", 2, kDocSource},      {"C:\\a\\MakeWindow.wbp", 0, kDocSource},
-      {"C:\\a\\readme.TXT", 3, kDocText},   {"C:\\a\\p.pj", 4, kDocText},
-      {"C:\\a\\i.Ico", 5, kDocIcon},        {"C:\\a\\index.html", 6, kDocHtml},
-      {"C:\\a\\index.HTM", 6, kDocHtml},    {"C:\\a\\t.tpl", 6, kDocHtml},
-      {"C:\\a\\s.php", 6, kDocHtml},        {"C:\\a\\s.pl", 0, kDocText},
-      {"C:\\a\\noext", 0, kDocText},        {"C:\\a.txt\\noext", 0, kDocText},
-      {"C:\\表\\ソ.sbp", 2, kDocSource},     {"C:\\a\\x.txt.bak", 0, kDocText},
-      {"C:\\a\\x.", 0, kDocText},           {"", 0, kDocText},
+      {"C:\\a\\prog.bas", 1, DocumentKind::kSource},   {"C:\\a\\PROG.OVP", 1, DocumentKind::kSource},
+      {"C:\\a\\x.sbp", 2, DocumentKind::kSource},      {"C:\\a\\MakeWindow.wbp", 0, DocumentKind::kSource},
+      {"C:\\a\\readme.TXT", 3, DocumentKind::kText},   {"C:\\a\\p.pj", 4, DocumentKind::kText},
+      {"C:\\a\\i.Ico", 5, DocumentKind::kIcon},        {"C:\\a\\index.html", 6, DocumentKind::kHtml},
+      {"C:\\a\\index.HTM", 6, DocumentKind::kHtml},    {"C:\\a\\t.tpl", 6, DocumentKind::kHtml},
+      {"C:\\a\\s.php", 6, DocumentKind::kHtml},        {"C:\\a\\s.pl", 0, DocumentKind::kText},
+      {"C:\\a\\noext", 0, DocumentKind::kText},        {"C:\\a.txt\\noext", 0, DocumentKind::kText},
+      {"C:\\表\\ソ.sbp", 2, DocumentKind::kSource},     {"C:\\a\\x.txt.bak", 0, DocumentKind::kText},
+      {"C:\\a\\x.", 0, DocumentKind::kText},           {"", 0, DocumentKind::kText},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(FileTypeOfPath(c.path), c.type) << c.path;
+    EXPECT_EQ(static_cast<int>(FileTypeOfPath(c.path)), c.type) << c.path;
     EXPECT_EQ(DocumentKindOfPath(c.path), c.kind) << c.path;
   }
 }

@@ -50,10 +50,10 @@ TEST(DocumentTable, UntitledNumbersAreNeverReusedAndSlotsAreFound) {
 TEST(DocumentTable, FindTextByPathIgnoresCaseAndOtherKinds) {
   DocumentTable t;
   Use(t, 3, "a.txt");
-  t.slots[3].kind = kDocText;
+  t.slots[3].kind = DocumentKind::kText;
   t.slots[3].path = "C:\\Work\\A.txt";
   Use(t, 4, "b.ico");
-  t.slots[4].kind = kDocIcon;
+  t.slots[4].kind = DocumentKind::kIcon;
   t.slots[4].path = "C:\\Work\\b.ico";
   EXPECT_EQ(t.FindTextByPath("c:\\work\\a.TXT"), 3);
   EXPECT_EQ(t.FindTextByPath("C:\\Work\\b.ico"), -1);
@@ -112,11 +112,11 @@ TEST(FrameLayout, PanesShareTheClientArea) {
 }
 
 TEST(FrameLayout, SplittersClampToTheirLimits) {
-  EXPECT_EQ(ClampSplitterSize(kSplitProject, 200, 5000, 1000, 700, 0), 900);
-  EXPECT_EQ(ClampSplitterSize(kSplitProject, 200, -5000, 1000, 700, 0), 100);
-  EXPECT_EQ(ClampSplitterSize(kSplitWeb, 230, 50, 1000, 700, 0), 280);
-  EXPECT_EQ(ClampSplitterSize(kSplitDebugger, 180, 9999, 1000, 700, 130), 700 - 130 - 100);
-  EXPECT_EQ(ClampSplitterSize(kSplitDebugger, 180, -9999, 1000, 700, 130), 60);
-  EXPECT_EQ(ClampSplitterSize(kSplitCompile, 130, 9999, 1000, 700, 0), 600);
-  EXPECT_EQ(ClampSplitterSize(kSplitNone, 42, 10, 1000, 700, 0), 42);
+  EXPECT_EQ(ClampSplitterSize(SplitterKind::kProject, 200, 5000, 1000, 700, 0), 900);
+  EXPECT_EQ(ClampSplitterSize(SplitterKind::kProject, 200, -5000, 1000, 700, 0), 100);
+  EXPECT_EQ(ClampSplitterSize(SplitterKind::kWeb, 230, 50, 1000, 700, 0), 280);
+  EXPECT_EQ(ClampSplitterSize(SplitterKind::kDebugger, 180, 9999, 1000, 700, 130), 700 - 130 - 100);
+  EXPECT_EQ(ClampSplitterSize(SplitterKind::kDebugger, 180, -9999, 1000, 700, 130), 60);
+  EXPECT_EQ(ClampSplitterSize(SplitterKind::kCompile, 130, 9999, 1000, 700, 0), 600);
+  EXPECT_EQ(ClampSplitterSize(SplitterKind::kNone, 42, 10, 1000, 700, 0), 42);
 }

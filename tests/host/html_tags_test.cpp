@@ -5,7 +5,7 @@
 
 #include "assist/attribute_list.h"
 #include "assist/completion_items.h"
-#include "assist/html_tags.h"
+#include "lang/html_tags.h"
 
 namespace {
 

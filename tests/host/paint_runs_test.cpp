@@ -6,6 +6,7 @@
 
 #include "editor/colorize.h"
 #include "editor/paint_runs.h"
+#include "prefs/theme_colours.h"
 
 namespace {
 
@@ -110,7 +111,7 @@ TEST(PaintRuns, TabsBecomeSpacesToTheNextStop) {
 }
 
 TEST(PaintRuns, RunsBreakWhereColourOrUnderlineChanges) {
-  TextDocument doc("If \"s\" x", kDocSource);
+  TextDocument doc("If \"s\" x", DocumentKind::kSource);
   ColorizeDocument(doc);
   PaintRequest req = Request();
   req.linkStart = 7;
@@ -170,7 +171,7 @@ TEST(PaintRuns, CharactersAcrossTheLeftCutStayWhole) {
 }
 
 TEST(PaintRuns, CommentsFromTheCachedStateOfTheFirstRow) {
-  TextDocument doc("a /* one\r\ntwo\r\nthree */ If ' c\r\nx", kDocSource);
+  TextDocument doc("a /* one\r\ntwo\r\nthree */ If ' c\r\nx", DocumentKind::kSource);
   ColorizeDocument(doc);
   PaintRequest req = Request();
   req.topRow = 1;
@@ -192,7 +193,7 @@ TEST(PaintRuns, CommentsFromTheCachedStateOfTheFirstRow) {
 }
 
 TEST(PaintRuns, AFarRightLineEndHandsTheCachedStateToTheNextLine) {
-  TextDocument doc("/*" + std::string(300, 'x') + "\r\nabc */ d\r\n<!-- e", kDocSource);
+  TextDocument doc("/*" + std::string(300, 'x') + "\r\nabc */ d\r\n<!-- e", DocumentKind::kSource);
   PaintRequest req = Request(10);
   Painted p = Paint(doc, req);
   std::vector<PaintRun> row1 = p.Row(1);
@@ -204,7 +205,7 @@ TEST(PaintRuns, AFarRightLineEndHandsTheCachedStateToTheNextLine) {
 }
 
 TEST(PaintRuns, HtmlCommentOverLines) {
-  TextDocument doc("a <!-- b\r\nc\r\nd\r\ne --> f", kDocHtml);
+  TextDocument doc("a <!-- b\r\nc\r\nd\r\ne --> f", DocumentKind::kHtml);
   ColorizeDocument(doc);
   PaintRequest req = Request();
   req.topRow = 2;
@@ -220,7 +221,7 @@ TEST(PaintRuns, SoftWrapOnTheCaretRowFillsTheRestOfTheRow) {
   TextLayout lay;
   lay.rightTurn = true;
   lay.maxOneLineTextLength = 6;  // rows of 5 cells
-  TextDocument doc("abcdefgh", 2, lay);
+  TextDocument doc("abcdefgh", DocumentKind::kText, lay);
   PaintRequest req = Request(20);
   req.caretRow = 0;
   Painted p = Paint(doc, req);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editor/editing.h"
 #include "regex_test_api.h"
@@ -21,31 +22,24 @@ const RegexApi& Engine() {
 }
 
 struct Doc {
-  DocumentSlot slot;
-  explicit Doc(const std::string& text) {
-    slot.kind = kDocText;
-    slot.text = std::make_unique<TextDocument>(text, kDocText);
-    slot.undo = std::make_unique<UndoRing>();
-  }
-  TextDocument& text() { return *slot.text; }
+  EditableText et;
+  explicit Doc(const std::string& text) : et(text, DocumentKind::kText) {}
+  TextDocument& text() { return et.doc; }
   std::string All() { return text().Substr(0, text().Length()); }
   ReplaceAllOutcome ReplaceAll(const std::string& needle, const std::string& replacement, bool matchCase = true,
                                bool regex = false, const RegexApi* api = &Engine()) {
-    return ReplaceAllInDocument(slot, needle, replacement, matchCase, regex, api);
+    return ReplaceAllInDocument(et, needle, replacement, matchCase, regex, api);
   }
-  void Select(int caret, int anchor) { text().SetSelection(caret, anchor, false); }
+  void Select(int caret, int anchor) { text().PlaceSelection(caret, anchor); }
   SearchHit ReplaceOne(const std::string& needle, const std::string& replacement, bool regex = false) {
-    return ReplaceMatchInSelection(slot, needle, replacement, true, regex, &Engine());
+    return ReplaceMatchInSelection(et, needle, replacement, true, regex, &Engine());
   }
 };
 
-// Records the calls the loop makes on the editor window.
-struct CountingView : TextDocumentView {
-  int ensure = 0, update = 0, repaint = 0, refresh = 0;
-  int EnsureCaretVisible(bool, bool) override { return ++ensure, 0; }
-  void UpdateCaret(bool) override { ++update; }
-  void Repaint() override { ++repaint; }
-  void RefreshCommandStates() override { ++refresh; }
+// Records the changes a document reports.
+struct ChangeLog : TextObserver {
+  std::vector<TextChange> changes;
+  void TextChanged(TextDocument&, const TextChange& c) override { changes.push_back(c); }
 };
 
 std::string Repeat(const std::string& s, int n) {
@@ -66,12 +60,12 @@ TEST(SearchReplaceAll, EveryMatchIsOneUndoableStep) {
   EXPECT_EQ(d.All(), "<> <>\r\nx<>");
   // The search starts at the top, whatever the caret; it ends after the last replacement.
   EXPECT_EQ(d.text().CaretByte(), d.text().Length());
-  EXPECT_EQ(UndoStepCount(*d.slot.undo), 3);
-  EXPECT_EQ(d.text().modified, 1);
-  for (int i = 0; i < 3; ++i) ASSERT_TRUE(Undo(d.slot));
+  EXPECT_EQ(UndoStepCount(d.et.undo), 3);
+  EXPECT_TRUE(d.text().modified);
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(Undo(d.et));
   EXPECT_EQ(d.All(), original);
-  EXPECT_FALSE(Undo(d.slot));
-  for (int i = 0; i < 3; ++i) ASSERT_TRUE(Redo(d.slot));
+  EXPECT_FALSE(Undo(d.et));
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(Redo(d.et));
   EXPECT_EQ(d.All(), "<> <>\r\nx<>");
 }
 
@@ -82,8 +76,8 @@ TEST(SearchReplaceAll, NothingFoundLeavesTextAndHistoryAlone) {
   EXPECT_EQ(r.status, SearchStatus::kNotFound);
   EXPECT_EQ(r.count, 0);
   EXPECT_EQ(d.All(), "abc\r\ndef");
-  EXPECT_EQ(UndoStepCount(*d.slot.undo), 0);
-  EXPECT_EQ(d.text().modified, 0);
+  EXPECT_EQ(UndoStepCount(d.et.undo), 0);
+  EXPECT_FALSE(d.text().modified);
   // The caret has been put at the start of the text.
   EXPECT_EQ(d.text().CaretByte(), 0);
   EXPECT_EQ(d.text().AnchorByte(), 0);
@@ -180,7 +174,7 @@ TEST(SearchReplaceAll, RegexErrorsStopWithoutAChange) {
   EXPECT_FALSE(r.errorText.empty());
   EXPECT_EQ(r.count, 0);
   EXPECT_EQ(d.All(), "(a) (a)");
-  EXPECT_EQ(UndoStepCount(*d.slot.undo), 0);
+  EXPECT_EQ(UndoStepCount(d.et.undo), 0);
   // Without the library a regular expression fails with a message.
   RegexApi missing;
   r = d.ReplaceAll("a", "b", true, true, &missing);
@@ -212,17 +206,22 @@ TEST(SearchReplaceAll, ShiftJisTrailBytesAreNotMatched) {
   EXPECT_EQ(lone.All(), std::string("ac\x95"));
 }
 
-TEST(SearchReplaceAll, RepaintsOnceAtTheEnd) {
+TEST(SearchReplaceAll, ObserversHearEachReplacementWhereItHappened) {
   Doc d(Repeat("x\r\n", 50));
-  CountingView view;
-  d.text().view = &view;
+  ChangeLog log;
+  d.text().AddObserver(&log);
   EXPECT_EQ(d.ReplaceAll("x", "yy").count, 50);
-  EXPECT_EQ(d.text().view, &view);
-  EXPECT_EQ(view.ensure, 1);
-  EXPECT_EQ(view.update, 1);
-  EXPECT_EQ(view.repaint, 1);
-  EXPECT_EQ(view.refresh, 1);
-  d.text().view = nullptr;
+  d.text().RemoveObserver(&log);
+  ASSERT_EQ(log.changes.size(), 50u);
+  for (int i = 0; i < 50; ++i) {
+    const TextChange& c = log.changes[static_cast<size_t>(i)];
+    EXPECT_EQ(c.start, i * 4) << i;  // "yy\r\n" before it
+    EXPECT_EQ(c.removed, 1);
+    EXPECT_EQ(c.inserted, 2);
+    EXPECT_EQ(c.firstLine, i);
+    EXPECT_EQ(c.lastLine, i);
+    EXPECT_EQ(c.linesAdded, 0);
+  }
 }
 
 TEST(SearchReplaceAll, AgreesWithTheWholeTextReplacement) {
@@ -266,7 +265,7 @@ TEST(SearchReplaceOne, OnlyAMatchInsideTheSelectionIsReplaced) {
   EXPECT_EQ(r.status, SearchStatus::kFound);
   EXPECT_EQ(d.All(), "1 two one");
   EXPECT_EQ(d.text().CaretByte(), 1);
-  EXPECT_EQ(UndoStepCount(*d.slot.undo), 1);
+  EXPECT_EQ(UndoStepCount(d.et.undo), 1);
 
   // A selection without a match changes nothing.
   d.Select(5, 2);  // "two"
@@ -278,13 +277,13 @@ TEST(SearchReplaceOne, OnlyAMatchInsideTheSelectionIsReplaced) {
   // An empty selection holds no match.
   d.Select(6, 6);
   EXPECT_EQ(d.ReplaceOne("one", "1").status, SearchStatus::kNotFound);
-  EXPECT_EQ(UndoStepCount(*d.slot.undo), 1);
+  EXPECT_EQ(UndoStepCount(d.et.undo), 1);
 
   // The rest of a wider selection is kept.
   d.Select(1, d.text().Length());  // " two one"
   EXPECT_EQ(d.ReplaceOne("one", "1").status, SearchStatus::kFound);
   EXPECT_EQ(d.All(), "1 two 1");
-  ASSERT_TRUE(Undo(d.slot));
+  ASSERT_TRUE(Undo(d.et));
   EXPECT_EQ(d.All(), "1 two one");
 }
 
@@ -314,7 +313,7 @@ TEST(SearchFindNext, StartsAfterTheSelectionAndReadsInPlace) {
   EXPECT_EQ(h.pos, 4);
   // After an edit in the middle the rest of the text is still searched correctly.
   d.Select(5, 4);
-  EditSelection(d.slot, "Q", false, false);
+  EditSelection(d.et, "Q");
   h = FindInDocument(d.text(), FindNextStart(d.text()), "abc", true, false, &Engine());
   EXPECT_EQ(h.pos, 9);
   h = FindInDocument(d.text(), 0, "(?<=Q)bc", true, true, &Engine());

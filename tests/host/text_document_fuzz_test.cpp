@@ -37,14 +37,18 @@ std::string RandomText(std::mt19937& rng, int pieces) {
   return s;
 }
 
-std::vector<std::pair<int, int>> g_recolored;
-void Record(TextDocument&, int first, int last) { g_recolored.emplace_back(first, last); }
+// The changes a document reports.
+struct ChangeLog : TextObserver {
+  std::vector<TextChange> changes;
+  void TextChanged(TextDocument&, const TextChange& c) override { changes.push_back(c); }
+};
 
 struct Pair {
   TextDocument doc;
   ReferenceTextDocument ref;
-  Pair(const std::string& text, const TextLayout& lay) : doc(text, 2, lay) {
-    doc.recolor = Record;
+  ChangeLog log;
+  Pair(const std::string& text, const TextLayout& lay) : doc(text, DocumentKind::kText, lay) {
+    doc.AddObserver(&log);
     ref.text = text;
     ref.classes.assign(text.size(), static_cast<char>(kColorDefault));
     ApplyLayout(lay);
@@ -93,7 +97,6 @@ void Compare(Pair& p, std::mt19937& rng, bool fullSweep) {
   int d1 = 0, d2 = 0;
   ASSERT_EQ(doc.ComputeGutter(d1), ref.ComputeGutter(d2));
   ASSERT_EQ(d1, d2);
-  ASSERT_EQ(doc.gutterDigits, d2);
   ASSERT_EQ(doc.caretCol, ref.caret.col);
   ASSERT_EQ(doc.caretRow, ref.caret.row);
 
@@ -143,7 +146,7 @@ void Compare(Pair& p, std::mt19937& rng, bool fullSweep) {
 
 // Selects [a, b) on both sides (b the caret) and replaces it by text.
 void Edit(Pair& p, int a, int b, const std::string& text) {
-  p.doc.SetSelection(b, a, false);
+  p.doc.PlaceSelection(b, a);
   p.ref.caret = p.ref.ViewFromByte(b);
   p.ref.anchor = p.ref.ViewFromByte(a);
   ASSERT_EQ(p.doc.caretCol, p.ref.caret.col);
@@ -151,12 +154,20 @@ void Edit(Pair& p, int a, int b, const std::string& text) {
   ASSERT_EQ(p.doc.anchorCol, p.ref.anchor.col);
   ASSERT_EQ(p.doc.anchorRow, p.ref.anchor.row);
 
-  g_recolored.clear();
+  p.log.changes.clear();
   uint64_t version = p.doc.Version();
-  p.doc.ReplaceSelection(text, false);
+  const int linesBefore = p.doc.LineCount();
+  int s, e;
+  p.doc.SelectionBytes(s, e);
+  p.doc.ReplaceSelection(text);
   auto lines = p.ref.ReplaceSelection(text);
-  ASSERT_EQ(g_recolored.size(), 1u);
-  ASSERT_EQ(g_recolored[0], lines) << "recoloured lines";
+  ASSERT_EQ(p.log.changes.size(), 1u);
+  const TextChange& c = p.log.changes[0];
+  ASSERT_EQ(std::make_pair(c.firstLine, c.lastLine), lines) << "changed lines";
+  ASSERT_EQ(c.start, s);
+  ASSERT_EQ(c.removed, e - s);
+  ASSERT_EQ(c.inserted, static_cast<int>(text.size()));
+  ASSERT_EQ(c.linesAdded, p.doc.LineCount() - linesBefore);
   ASSERT_GT(p.doc.Version(), version);
   ASSERT_EQ(p.doc.anchorCol, p.doc.caretCol);
   ASSERT_EQ(p.doc.anchorRow, p.doc.caretRow);
@@ -502,18 +513,18 @@ TEST(TextDocumentFuzz, WidestLineFollowsEditsInLongLines) {
     std::mt19937 rng(seed * 7u);
     TextLayout lay;
     lay.tabSize = 2 + static_cast<int>(rng() % 7);
-    TextDocument doc(RandomLongLines(rng, 400 + static_cast<int>(rng() % 400)), 2, lay);
+    TextDocument doc(RandomLongLines(rng, 400 + static_cast<int>(rng() % 400)), DocumentKind::kText, lay);
     doc.TuneCursorCaches(1, 1 + static_cast<int>(rng() % 40), 1 + static_cast<int>(rng() % 30));
     LineWidthCache widths;
     widths.Widest(doc);
     for (int step = 0; step < 60; ++step) {
       const int a = static_cast<int>(rng() % (doc.Length() + 1));
       const int b = std::min(doc.Length(), a + static_cast<int>(rng() % 4));
-      doc.SetSelection(b, a, false);
+      doc.PlaceSelection(b, a);
       int s, e;
       doc.SelectionBytes(s, e);
       const std::string text = RandomLongLines(rng, static_cast<int>(rng() % 3));
-      doc.ReplaceSelection(text, false);
+      doc.ReplaceSelection(text);
       const int end = s + static_cast<int>(text.size());
       widths.LinesChanged(doc, doc.LineOfByte(doc.LineStartOf(s)), doc.LineOfByte(end));
       ASSERT_TRUE(widths.Valid()) << "step " << step;

@@ -17,24 +17,23 @@ TextLayout Wrapped(int maxLen = 75, int tab = 4) {
 
 // Puts caret and anchor on bytes and replaces the selection.
 void Replace(TextDocument& doc, int start, int end, std::string_view text) {
-  doc.SetSelection(start, end, false);
-  doc.ReplaceSelection(text, false);
+  doc.PlaceSelection(start, end);
+  doc.ReplaceSelection(text);
 }
 
-struct RecordingView : TextDocumentView {
-  std::vector<std::string> calls;
-  int scrolled = 0;
-  int EnsureCaretVisible(bool minimal, bool centre) override {
-    calls.push_back(std::string("ensure") + (minimal ? "M" : "-") + (centre ? "C" : "-"));
-    return scrolled;
-  }
-  void UpdateCaret(bool afterEdit) override { calls.push_back(afterEdit ? "caret+" : "caret"); }
-  void Repaint() override { calls.push_back("repaint"); }
-  void RefreshCommandStates() override { calls.push_back("commands"); }
+// What observers saw: the change and the document's state at that moment.
+struct Seen {
+  TextChange change;
+  ViewPos caret, anchor;
+  bool modified;
+  int wantedCol;
 };
-
-std::vector<std::pair<int, int>> g_recolored;
-void RecordRecolor(TextDocument&, int first, int last) { g_recolored.emplace_back(first, last); }
+struct RecordingObserver : TextObserver {
+  std::vector<Seen> seen;
+  void TextChanged(TextDocument& d, const TextChange& c) override {
+    seen.push_back(Seen{c, {d.caretCol, d.caretRow}, {d.anchorCol, d.anchorRow}, d.modified, d.wantedCol});
+  }
+};
 
 }  // namespace
 
@@ -96,7 +95,7 @@ TEST(TextDocument, DoubleByteCharacterSnapsToItsLeftEdge) {
 }
 
 TEST(TextDocument, SoftWrapSplitsLongLineAt74Cells) {
-  TextDocument doc(std::string(100, 'x'), 2, Wrapped());
+  TextDocument doc(std::string(100, 'x'), DocumentKind::kText, Wrapped());
   EXPECT_EQ(doc.RowCount(), 2);
   EXPECT_EQ(doc.LineCount(), 1);
   EXPECT_EQ(doc.RowWidth(0), 74);
@@ -112,21 +111,21 @@ TEST(TextDocument, SoftWrapSplitsLongLineAt74Cells) {
   EXPECT_EQ(doc.RowOfByte(74), 1);
 
   // No wrap in front of a CR; a lone LF wraps like any character.
-  TextDocument crlf(std::string(74, 'x') + "\r\ny", 2, Wrapped());
+  TextDocument crlf(std::string(74, 'x') + "\r\ny", DocumentKind::kText, Wrapped());
   EXPECT_EQ(crlf.RowCount(), 2);
   EXPECT_EQ(crlf.ViewFromByte(74), (ViewPos{74, 0}));
-  TextDocument lf(std::string(74, 'x') + "\ny", 2, Wrapped());
+  TextDocument lf(std::string(74, 'x') + "\ny", DocumentKind::kText, Wrapped());
   EXPECT_EQ(lf.RowCount(), 2);
   EXPECT_EQ(lf.ViewFromByte(76), (ViewPos{2, 1}));
 
   // A double-byte character starting just before the limit reaches past it.
-  TextDocument wide(std::string(73, 'x') + "漢y", 2, Wrapped());
+  TextDocument wide(std::string(73, 'x') + "漢y", DocumentKind::kText, Wrapped());
   EXPECT_EQ(wide.RowWidth(0), 75);
   EXPECT_EQ(wide.ViewFromByte(76), (ViewPos{1, 1}));
 }
 
 TEST(TextDocument, SoftWrapFollowsEditsAndLayoutChanges) {
-  TextDocument doc(std::string(70, 'x') + "\r\nabc", 2, Wrapped());
+  TextDocument doc(std::string(70, 'x') + "\r\nabc", DocumentKind::kText, Wrapped());
   EXPECT_EQ(doc.RowCount(), 2);
   Replace(doc, 10, 10, std::string(10, 'y'));  // line grows to 80 cells
   EXPECT_EQ(doc.RowCount(), 3);
@@ -135,7 +134,7 @@ TEST(TextDocument, SoftWrapFollowsEditsAndLayoutChanges) {
   EXPECT_EQ(doc.caretCol, 20);
   Replace(doc, 0, 20, "");
   EXPECT_EQ(doc.RowCount(), 2);
-  doc.SetSelection(doc.LineStart(1) + 2, doc.LineStart(1) + 2, false);
+  doc.PlaceSelection(doc.LineStart(1) + 2, doc.LineStart(1) + 2);
   TextLayout off;
   doc.SetLayout(off);
   EXPECT_EQ(doc.RowCount(), 2);
@@ -146,7 +145,7 @@ TEST(TextDocument, SoftWrapFollowsEditsAndLayoutChanges) {
 }
 
 TEST(TextDocument, ReplacementKeepingTheLineBreaksRewrapsTheLines) {
-  TextDocument doc("a\r\n\t\t\t\t\t\t\r\nc", 2, Wrapped(5));
+  TextDocument doc("a\r\n\t\t\t\t\t\t\r\nc", DocumentKind::kText, Wrapped(5));
   EXPECT_EQ(doc.RowCount(), 1 + 6 + 1);  // one TAB per row of 4 cells
   // Same length, CR LF at the same places, far fewer cells on the middle line.
   Replace(doc, 0, 11, "a\r\nbbbbbb\r\n");
@@ -242,8 +241,8 @@ TEST(TextDocument, LeadByteTakesTheNextByteEvenCarriageReturn) {
   TextDocument end("ab\x82");
   EXPECT_EQ(end.ViewFromByte(3), (ViewPos{3, 0}));
   EXPECT_EQ(end.At(3), 0);
-  end.SetSelection(3, 3, false);
-  end.ReplaceSelection("A", false);
+  end.PlaceSelection(3, 3);
+  end.ReplaceSelection("A");
   EXPECT_EQ(end.ViewFromByte(4), (ViewPos{4, 0}));
   EXPECT_EQ(end.SnapView(3, 0), (ViewPos{2, 0}));
 }
@@ -286,36 +285,39 @@ TEST(TextDocument, WordAtSelectsWordsAndCharacterRuns) {
   EXPECT_EQ(word(half, 1), "\xB2");
 }
 
-TEST(TextDocument, ReplaceSelectionTalksToTheViewInOrder) {
+TEST(TextDocument, ReplaceSelectionTellsEachObserverOnceWithTheCaretPlaced) {
   TextDocument doc("one\r\ntwo\r\nthree");
-  RecordingView v;
-  doc.view = &v;
-  doc.recolor = RecordRecolor;
-  g_recolored.clear();
+  RecordingObserver first, second;
+  doc.AddObserver(&first);
+  doc.AddObserver(&second);
+  doc.AddObserver(&first);  // added once only
   doc.wantedCol = 5;
-  doc.SetSelection(5, 5, true);
-  EXPECT_EQ(v.calls, (std::vector<std::string>{"ensure-C", "repaint", "caret"}));
-  v.calls.clear();
-  v.scrolled = 1;
-  doc.ReplaceSelection("x\r\ny", true);
-  EXPECT_EQ(v.calls, (std::vector<std::string>{"ensure--", "caret+", "commands"}));
-  ASSERT_EQ(g_recolored.size(), 1u);
-  EXPECT_EQ(g_recolored[0], std::make_pair(1, 2));
-  EXPECT_EQ(doc.wantedCol, -1);
-  EXPECT_EQ(doc.modified, 1);
-  EXPECT_EQ(doc.caretRow, 2);
-  EXPECT_EQ(doc.caretCol, 1);
-  EXPECT_EQ(doc.anchorRow, 2);
-  EXPECT_EQ(doc.anchorCol, 1);
-  v.calls.clear();
-  v.scrolled = 0;
-  doc.ReplaceSelection("z", false);
-  EXPECT_EQ(v.calls, (std::vector<std::string>{"commands"}));
-  doc.SetSelection(0, 3, false);
-  v.calls.clear();
-  doc.ReplaceSelection("", true);
-  EXPECT_EQ(v.calls, (std::vector<std::string>{"ensure--", "repaint", "caret+", "commands"}));
-  EXPECT_EQ(doc.Substr(0, 99), "\r\nx\r\nyztwo\r\nthree");
+  doc.PlaceSelection(5, 5);
+  EXPECT_TRUE(first.seen.empty());  // placing the selection is no edit
+  ASSERT_TRUE(doc.ReplaceSelection("x\r\ny"));
+  ASSERT_EQ(first.seen.size(), 1u);
+  ASSERT_EQ(second.seen.size(), 1u);
+  const Seen& s1 = first.seen[0];
+  EXPECT_EQ(s1.change.start, 5);
+  EXPECT_EQ(s1.change.removed, 0);
+  EXPECT_EQ(s1.change.inserted, 4);
+  EXPECT_EQ(s1.change.firstLine, 1);
+  EXPECT_EQ(s1.change.lastLine, 2);
+  EXPECT_EQ(s1.change.linesAdded, 1);
+  EXPECT_EQ(s1.caret, (ViewPos{1, 2}));
+  EXPECT_EQ(s1.anchor, (ViewPos{1, 2}));
+  EXPECT_TRUE(s1.modified);
+  EXPECT_EQ(s1.wantedCol, -1);
+
+  doc.RemoveObserver(&second);
+  doc.PlaceSelection(0, 9);  // "one\r\nx\r\ny": two line ends go
+  ASSERT_TRUE(doc.ReplaceSelection(""));
+  ASSERT_EQ(first.seen.size(), 2u);
+  EXPECT_EQ(second.seen.size(), 1u);
+  EXPECT_EQ(first.seen[1].change.removed, 9);
+  EXPECT_EQ(first.seen[1].change.linesAdded, -2);
+  EXPECT_EQ(first.seen[1].change.firstLine, 0);
+  EXPECT_EQ(doc.Substr(0, 99), "two\r\nthree");
 }
 
 TEST(TextDocument, GutterFollowsTheRowCount) {
@@ -323,18 +325,18 @@ TEST(TextDocument, GutterFollowsTheRowCount) {
   lay.codeBoldCharWidth = 7;
   std::string nine;
   for (int i = 0; i < 8; ++i) nine += "l\r\n";
-  TextDocument doc(nine, 2, lay);
-  EXPECT_EQ(doc.gutterDigits, 1);
-  EXPECT_EQ(doc.gutterWidth, 3 * 7);
+  TextDocument doc(nine, DocumentKind::kText, lay);
+  int digits = 0;
+  EXPECT_EQ(doc.ComputeGutter(digits), 3 * 7);
+  EXPECT_EQ(digits, 1);
   Replace(doc, 0, 0, "\r\n");
-  EXPECT_EQ(doc.gutterDigits, 2);
-  EXPECT_EQ(doc.gutterWidth, 4 * 7);
+  EXPECT_EQ(doc.ComputeGutter(digits), 4 * 7);
+  EXPECT_EQ(digits, 2);
   lay.showLineNumber = false;
   doc.SetLayout(lay);
-  EXPECT_EQ(doc.gutterWidth, 10);
+  EXPECT_EQ(doc.ComputeGutter(digits), 10);
   // Soft-wrapped rows are numbered too.
-  TextDocument wrapped(std::string(30, 'w'), 2, Wrapped(4));
-  int digits;
+  TextDocument wrapped(std::string(30, 'w'), DocumentKind::kText, Wrapped(4));
   wrapped.ComputeGutter(digits);
   EXPECT_EQ(wrapped.RowCount(), 10);
   EXPECT_EQ(digits, 2);
@@ -352,11 +354,11 @@ TEST(TextDocument, ContiguousViewsAndSelfReferencingEdits) {
   EXPECT_EQ(std::string(doc.RangePointer(2, 5), 5), "Ybc\r\n");
   EXPECT_EQ(std::string(doc.RangePointer(-3, 1000), doc.Length()), "aXYbc\r\ndef");
   // Inserting a copy of the document's own bytes, taken straight from its storage.
-  doc.SetSelection(doc.Length(), doc.Length(), false);
-  doc.ReplaceSelection(std::string_view(doc.RangePointer(0, 5), 5), false);
+  doc.PlaceSelection(doc.Length(), doc.Length());
+  doc.ReplaceSelection(std::string_view(doc.RangePointer(0, 5), 5));
   EXPECT_STREQ(doc.CStr(), "aXYbc\r\ndefaXYbc");
   // NUL bytes never enter the text.
-  doc.ReplaceSelection(std::string_view("a\0b", 3), false);
+  doc.ReplaceSelection(std::string_view("a\0b", 3));
   EXPECT_EQ(doc.Substr(doc.Length() - 3, doc.Length()), "a b");
   TextDocument withNul(std::string("x\0y", 3));
   EXPECT_STREQ(withNul.CStr(), "x y");
@@ -369,7 +371,7 @@ TEST(TextDocument, ShapingSettingsOutsideTheirRangeAreClamped) {
   lay.tabSize = 0;
   lay.rightTurn = true;
   lay.maxOneLineTextLength = 0;
-  TextDocument doc("\tab\r\ncd", 2, lay);
+  TextDocument doc("\tab\r\ncd", DocumentKind::kText, lay);
   EXPECT_GE(doc.Layout().tabSize, 1);
   EXPECT_GE(doc.Layout().maxOneLineTextLength, 2);
   // Every row holds at least one character, so the walk always ends.
@@ -381,13 +383,13 @@ TEST(TextDocument, TenMegabyteSingleLine) {
   std::string line(10 * 1024 * 1024, 'a');
   for (size_t i = 0; i < line.size(); i += 97) line[i] = '\t';
   line.back() = '\x82';  // a lone lead byte at the very end
-  TextDocument doc(line, 2, Wrapped());
+  TextDocument doc(line, DocumentKind::kText, Wrapped());
   const int n = doc.Length();
-  doc.SetSelection(n, n, false);
+  doc.PlaceSelection(n, n);
   const ViewPos end{doc.caretCol, doc.caretRow};
   EXPECT_EQ(end.row, doc.RowCount() - 1);
   EXPECT_EQ(doc.SnapView(end.col + 5, end.row + 5), end);
-  doc.ReplaceSelection("\x9F", false);  // pairs with the lone lead byte
+  doc.ReplaceSelection("\x9F");  // pairs with the lone lead byte
   EXPECT_EQ(doc.Substr(n - 2, n + 5), "a\x82\x9F");
   EXPECT_EQ(doc.caretRow, end.row);
   EXPECT_EQ(doc.caretCol, end.col + 1);

@@ -1,8 +1,9 @@
 #include "app_fixture.h"
 
+#include "shell/command_table_win.h"
 #include "shell/doc_windows_win.h"
 #include "shell/frame_win.h"
-#include "shell/message_box.h"
+#include "shell/message_box_win.h"
 #include "test_support.h"
 
 namespace {
@@ -48,18 +49,25 @@ void AppFixture::TearDown() {
   }
   // Nothing is saved at the end of a test.
   for (DocumentSlot& s : g_app.docs.slots)
-    if (s.InUse() && s.text) s.text->modified = 0;
+    if (EditableText* text = s.Text()) text->doc.modified = false;
   MessageBoxRecorder noQuestions(IDNO);
   SendMessageA(g_app.frame, WM_CLOSE, 0, 0);
   PumpMessages(20);
   RemoveTree(privateDir_);
 }
 
-int AppFixture::NewDocument(const std::string& text, int kind) {
+int AppFixture::NewDocument(const std::string& text, DocumentKind kind) {
   FileContent content;
   content.text = text;
   HWND w = CreateTextDocumentWindow(std::string(), kind, 0xE6E6E6, &content);
   if (!w) return -1;
   PumpMessages(10);
   return g_app.docs.SlotOfWindow(w);
+}
+
+void ActivateAndDispatch(int slot, UINT id) {
+  HWND window = g_app.docs.slots[slot].window;
+  if (window && ActiveDocumentWindow() != window)
+    SendMessageA(FrameMdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window), 0);
+  DispatchCommand(id);
 }

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/app.h"
+#include "editor/editor_view_win.h"
+#include "editor/text_document_window_win.h"
+#include "shell/app_win.h"
 
 class AppFixture : public ::testing::Test {
  protected:
@@ -15,10 +17,12 @@ class AppFixture : public ::testing::Test {
   void TearDown() override;
 
   // A new text document holding `text` (Shift-JIS, CR LF); returns its slot.
-  int NewDocument(const std::string& text = std::string(), int kind = kDocText);
+  int NewDocument(const std::string& text = std::string(), DocumentKind kind = DocumentKind::kText);
   DocumentSlot& Slot(int slot) { return g_app.docs.slots[slot]; }
-  TextDocument& Doc(int slot) { return *g_app.docs.slots[slot].text; }
-  HWND Editor(int slot) { return g_app.docs.slots[slot].text->editor; }
+  EditableText& Editable(int slot) { return *g_app.docs.slots[slot].Text(); }
+  TextDocument& Doc(int slot) { return Editable(slot).doc; }
+  EditorView& View(int slot) { return *EditorOf(slot); }
+  HWND Editor(int slot) { return EditorOf(slot)->hwnd; }
 
  private:
   std::string privateDir_;
@@ -33,3 +37,20 @@ struct MessageBoxRecorder {
   std::vector<int> answers;  // answers given in order; when it runs out, `answer` is used
   int answer;
 };
+
+// Brings the document of a slot to the top and runs a command of the
+// frame's table, as the menu would.
+void ActivateAndDispatch(int slot, UINT id);
+
+// Runs f with the thread's key state saying Shift is down.
+template <typename F>
+void WithShiftDown(F f) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  const BYTE before = keys[VK_SHIFT];
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  f();
+  keys[VK_SHIFT] = before;
+  SetKeyboardState(keys);
+}

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "assist/assist_hooks.h"
-#include "assist/editor_geometry.h"
+#include "assist/assist_hooks_win.h"
 #include "assist_test_support.h"
+#include "shell/frame_win.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ const char kMsgBox[] = "MsgBox hWnd, String$, [Title$], [BoxType], [retAns]";
 
 std::string StatusPane0() {
   char text[512] = {};
-  SendMessageA(g_app.frameState.statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+  SendMessageA(Frame().statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
   return text;
 }
 
@@ -59,7 +59,7 @@ TEST_F(AssistHint, WindowSitsOneLineBelowTheCaretAndKeepsItsX) {
   GetWindowRect(hint, &first);
   POINT caret{};
   int cx = 0, cy = 0;
-  ASSERT_TRUE(EditorCaretScreenPoint(Doc(slot), caret, cx, cy));
+  ASSERT_TRUE(View(slot).CaretScreenPoint(caret, cx, cy));
   const LONG height = g_app.settings.EditorFont.lfHeight;
   EXPECT_EQ(first.left, caret.x - 20);
   EXPECT_EQ(first.top, caret.y + (height < 0 ? -height : height));

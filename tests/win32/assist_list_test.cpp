@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "assist/assist_hooks.h"
+#include "assist/assist_hooks_win.h"
 #include "assist/completion_items.h"
-#include "assist/editor_geometry.h"
 #include "assist_test_support.h"
+#include "shell/frame_win.h"
 #include "editor/editing.h"
 
 namespace {
@@ -49,7 +49,7 @@ const char kPointProgram[] =
 }  // namespace
 
 TEST_F(AssistList, EInsideAnIfBlockOffersElseAndEndIfAndCompletesEndIfAligned) {
-  const int slot = Open("", kDocSource);
+  const int slot = Open("", DocumentKind::kSource);
   Type(slot, "\tIf x Then\r");
   Type(slot, "E");
   ASSERT_TRUE(CompletionListOpen());
@@ -68,12 +68,12 @@ TEST_F(AssistList, EInsideAnIfBlockOffersElseAndEndIfAndCompletesEndIfAligned) {
   EXPECT_EQ(Text(slot), "\tIf x Then\r\n\tEnd If");
   EXPECT_EQ(Doc(slot).CaretByte(), Doc(slot).Length());
   // The completion is one undo step after the typed letters.
-  ASSERT_TRUE(Undo(Slot(slot)));
+  ASSERT_TRUE(Undo(Editable(slot)));
   EXPECT_EQ(Text(slot), "\tIf x Then\r\n\t\tEnd If");
 }
 
 TEST_F(AssistList, DownAndEnterInsertTheChosenBlockItemWithoutALineBreak) {
-  const int slot = Open("If x Then\r\n", kDocSource);
+  const int slot = Open("If x Then\r\n", DocumentKind::kSource);
   Type(slot, "e");
   ASSERT_TRUE(CompletionListOpen());
   Key(slot, VK_DOWN);
@@ -84,7 +84,7 @@ TEST_F(AssistList, DownAndEnterInsertTheChosenBlockItemWithoutALineBreak) {
 }
 
 TEST_F(AssistList, CaseGoesOneTabDeeperThanSelect) {
-  const int slot = Open("", kDocSource);
+  const int slot = Open("", DocumentKind::kSource);
   Type(slot, "\tSelect Case a\r");
   Type(slot, "C");
   ASSERT_TRUE(CompletionListOpen());
@@ -94,7 +94,7 @@ TEST_F(AssistList, CaseGoesOneTabDeeperThanSelect) {
 }
 
 TEST_F(AssistList, NoBlockListMidStatementOrWhenSwitchedOff) {
-  const int slot = Open("If x Then\r\n", kDocSource);
+  const int slot = Open("If x Then\r\n", DocumentKind::kSource);
   Type(slot, "a = E");
   EXPECT_FALSE(CompletionListOpen());
   g_app.settings.BackNum_PairStatementComplement = 0;
@@ -104,7 +104,7 @@ TEST_F(AssistList, NoBlockListMidStatementOrWhenSwitchedOff) {
 }
 
 TEST_F(AssistList, MemberListAfterAFullStopListsTheClassMembersSorted) {
-  const int slot = Open(kPointProgram, kDocSource);
+  const int slot = Open(kPointProgram, DocumentKind::kSource);
   Type(slot, "obj.");
   ASSERT_TRUE(CompletionListOpen());
   const std::vector<std::string> items = CompletionListItemsForTest();
@@ -138,7 +138,7 @@ TEST_F(AssistList, MemberListAfterAFullStopListsTheClassMembersSorted) {
 }
 
 TEST_F(AssistList, ArrowAfterAPointerListsTheMembersOfItsType) {
-  const int slot = Open(std::string(kPointProgram) + "Dim p As *Point\r\n  ", kDocSource);
+  const int slot = Open(std::string(kPointProgram) + "Dim p As *Point\r\n  ", DocumentKind::kSource);
   Type(slot, "p-");
   EXPECT_FALSE(CompletionListOpen());
   Type(slot, ">");
@@ -152,7 +152,7 @@ TEST_F(AssistList, ArrowAfterAPointerListsTheMembersOfItsType) {
 }
 
 TEST_F(AssistList, ListClosesOnNonWordCharactersEscAndCaretLeavingTheWord) {
-  const int slot = Open(kPointProgram, kDocSource);
+  const int slot = Open(kPointProgram, DocumentKind::kSource);
   Type(slot, "obj.");
   ASSERT_TRUE(CompletionListOpen());
   Type(slot, "x ");
@@ -189,7 +189,7 @@ TEST_F(AssistList, ListClosesOnNonWordCharactersEscAndCaretLeavingTheWord) {
 }
 
 TEST_F(AssistList, NoMemberListInCommentsStringsOrWhenSwitchedOff) {
-  const int slot = Open(kPointProgram, kDocSource);
+  const int slot = Open(kPointProgram, DocumentKind::kSource);
   Type(slot, "' obj.");
   EXPECT_FALSE(CompletionListOpen());
   Type(slot, "\r s = \"obj.");
@@ -208,7 +208,7 @@ TEST_F(AssistList, MembersOfAClassFromAnIncludedFile) {
   DWORD written = 0;
   WriteFile(f, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
   CloseHandle(f);
-  const int slot = Open("#include \"" + include + "\"\r\nSub Main()\r\n  Dim c As Circle\r\n  ", kDocSource);
+  const int slot = Open("#include \"" + include + "\"\r\nSub Main()\r\n  Dim c As Circle\r\n  ", DocumentKind::kSource);
   Type(slot, "c.");
   ASSERT_TRUE(CompletionListOpen());
   EXPECT_EQ(CompletionListItemsForTest(), (std::vector<std::string>{"centre", "radius"}));
@@ -217,7 +217,7 @@ TEST_F(AssistList, MembersOfAClassFromAnIncludedFile) {
 }
 
 TEST_F(AssistList, HtmlStartTagListsTheTagsAttributesAndNarrowsAsTyped) {
-  const int slot = Open("", kDocHtml);
+  const int slot = Open("", DocumentKind::kHtml);
   Type(slot, "<table ");
   ASSERT_TRUE(CompletionListOpen());
   const std::vector<std::string> items = CompletionListItemsForTest();
@@ -241,12 +241,12 @@ TEST_F(AssistList, HtmlStartTagListsTheTagsAttributesAndNarrowsAsTyped) {
 }
 
 TEST_F(AssistList, PlacementBelowTheCaretRowAndFifteenVisibleRows) {
-  const int slot = Open("", kDocHtml);
+  const int slot = Open("", DocumentKind::kHtml);
   Type(slot, "<table ");
   ASSERT_TRUE(CompletionListOpen());
   POINT caret{};
   int cx = 0, cy = 0;
-  ASSERT_TRUE(EditorCaretScreenPoint(Doc(slot), caret, cx, cy));
+  ASSERT_TRUE(View(slot).CaretScreenPoint(caret, cx, cy));
   RECT window;
   GetWindowRect(CompletionListWindowForTest(), &window);
   EXPECT_EQ(window.left, caret.x - cx);
@@ -271,7 +271,7 @@ TEST_F(AssistList, PlacementBelowTheCaretRowAndFifteenVisibleRows) {
 }
 
 TEST_F(AssistList, SelectedItemIsDrawnOnTheTwoColourBand) {
-  const int slot = Open("", kDocHtml);
+  const int slot = Open("", DocumentKind::kHtml);
   Type(slot, "<table bo");
   // Typed after the space: the list opened at the space.
   ASSERT_TRUE(CompletionListOpen());
@@ -293,7 +293,7 @@ TEST_F(AssistList, SelectedItemIsDrawnOnTheTwoColourBand) {
 }
 
 TEST_F(AssistList, MouseClickSelectsAndDoubleClickInserts) {
-  const int slot = Open(kPointProgram, kDocSource);
+  const int slot = Open(kPointProgram, DocumentKind::kSource);
   Type(slot, "obj.");
   ASSERT_TRUE(CompletionListOpen());
   HWND list = CompletionListViewForTest();
@@ -312,7 +312,7 @@ TEST_F(AssistList, MouseClickSelectsAndDoubleClickInserts) {
 }
 
 TEST_F(AssistList, ClosingTheDocumentClosesItsList) {
-  const int slot = Open(kPointProgram, kDocSource);
+  const int slot = Open(kPointProgram, DocumentKind::kSource);
   Type(slot, "obj.");
   ASSERT_TRUE(CompletionListOpen());
   Doc(slot).modified = 0;

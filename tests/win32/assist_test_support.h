@@ -6,7 +6,8 @@
 #include <string>
 
 #include "app_fixture.h"
-#include "assist/assist_test_access.h"
+#include "assist/assist_test_access_win.h"
+#include "shell/doc_windows_win.h"
 #include "test_support.h"
 
 class AssistFixture : public AppFixture {
@@ -17,9 +18,9 @@ class AssistFixture : public AppFixture {
     g_app.settings.BackNum_PairStatementComplement = 100;
   }
   // A new document holding `text`, the caret at its end and the focus in its editor.
-  int Open(const std::string& text, int kind = kDocSource) {
+  int Open(const std::string& text, DocumentKind kind = DocumentKind::kSource) {
     const int slot = NewDocument(text, kind);
-    Doc(slot).SetSelection(Doc(slot).Length(), Doc(slot).Length(), false);
+    View(slot).SetSelection(Doc(slot).Length(), Doc(slot).Length(), false);
     SetFocus(Editor(slot));
     return slot;
   }
@@ -32,6 +33,11 @@ class AssistFixture : public AppFixture {
     PumpMessages(5);
   }
 };
+
+inline bool CompletionListOpen() { return CompletionListWindowForTest() != nullptr; }
+inline void CloseCompletionList() {
+  if (EditorView* view = EditorOf(ActiveSlot())) view->CloseAssistPopups();
+}
 
 // Keyboard focus never goes to the assistance popups. (Which window has
 // it otherwise depends on other test programs sharing the display.)

@@ -15,11 +15,11 @@ namespace {
 class Documents : public AppFixture {};
 
 int DocListCount() {
-  return static_cast<int>(SendMessageA(g_app.frameState.docList, CB_GETCOUNT, 0, 0));
+  return static_cast<int>(SendMessageA(Frame().docList, CB_GETCOUNT, 0, 0));
 }
 
 std::string DocListSelection() {
-  HWND list = g_app.frameState.docList;
+  HWND list = Frame().docList;
   const int i = static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0));
   char text[300] = {};
   if (i >= 0) SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
@@ -178,13 +178,13 @@ TEST_F(Documents, CommandStatesFollowTheActiveDocument) {
   // No selection: cut, copy and the conversions are greyed.
   EXPECT_TRUE(GetMenuState(menu, ID_EDIT_COPY, MF_BYCOMMAND) & MF_GRAYED);
   EXPECT_TRUE(GetMenuState(menu, ID_CONV_UPPER, MF_BYCOMMAND) & MF_GRAYED);
-  Doc(a).SetSelection(4, 0, false);
+  View(a).SetSelection(4, 0, false);
   RefreshCommandStates();
   EXPECT_FALSE(GetMenuState(menu, ID_EDIT_COPY, MF_BYCOMMAND) & MF_GRAYED);
   EXPECT_FALSE(GetMenuState(menu, ID_CONV_UPPER, MF_BYCOMMAND) & MF_GRAYED);
   // A Text document does not enable the compile commands.
   EXPECT_TRUE(GetMenuState(menu, ID_BUILD_DEBUG, MF_BYCOMMAND) & MF_GRAYED);
-  NewDocument("Dim a As Long", kDocSource);
+  NewDocument("Dim a As Long", DocumentKind::kSource);
   EXPECT_FALSE(GetMenuState(menu, ID_BUILD_DEBUG, MF_BYCOMMAND) & MF_GRAYED);
 }
 
@@ -205,19 +205,19 @@ TEST_F(Documents, StatusBarShowsSizePositionAndCodes) {
 
 TEST_F(Documents, ThePanesSplitterClampsAtTheWindowEdges) {
   // The web pane's splitter is the one the frame always owns.
-  g_app.frameState.webPaneShown = true;
+  Frame().webPaneShown = true;
   FrameRelayout();
   RECT client;
   GetClientRect(g_app.frame, &client);
   RECT pane;
-  GetWindowRect(g_app.frameState.webPane, &pane);
+  GetWindowRect(Frame().webPane, &pane);
   MapWindowPoints(nullptr, g_app.frame, reinterpret_cast<POINT*>(&pane), 2);
   const int x = pane.left - 2, y = (pane.top + pane.bottom) / 2;
   SendMessageA(g_app.frame, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
   SendMessageA(g_app.frame, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(0, y));
   SendMessageA(g_app.frame, WM_LBUTTONUP, 0, MAKELPARAM(0, y));
   EXPECT_EQ(g_app.settings.width_WebSearchView, client.right - 100);
-  GetWindowRect(g_app.frameState.webPane, &pane);
+  GetWindowRect(Frame().webPane, &pane);
   MapWindowPoints(nullptr, g_app.frame, reinterpret_cast<POINT*>(&pane), 2);
   const int x2 = pane.left - 2;
   SendMessageA(g_app.frame, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x2, y));

@@ -9,7 +9,7 @@
 #include "editor/editing.h"
 #include "resources/ids.h"
 #include "shell/clipboard_win.h"
-#include "shell/frame_commands_win.h"
+#include "shell/command_table_win.h"
 #include "shell/menu_object_win.h"
 #include "test_support.h"
 
@@ -22,9 +22,9 @@ class Editing : public AppFixture {
     for (char c : bytes) SendMessageA(Editor(slot), WM_CHAR, static_cast<unsigned char>(c), 1);
   }
   void Key(int slot, WPARAM vk) { SendMessageA(Editor(slot), WM_KEYDOWN, vk, 1); }
-  void Command(int slot, UINT id) { DispatchTextCommand(slot, id); }
-  void Select(int slot, int caret, int anchor) { Doc(slot).SetSelection(caret, anchor, false); }
-  std::string Pending(int slot) { return Slot(slot).pendingIndent ? *Slot(slot).pendingIndent : "<none>"; }
+  void Command(int slot, UINT id) { ActivateAndDispatch(slot, id); }
+  void Select(int slot, int caret, int anchor) { View(slot).SetSelection(caret, anchor, false); }
+  std::string Pending(int slot) { return Editable(slot).pendingIndent ? *Editable(slot).pendingIndent : "<none>"; }
 };
 
 bool MenuEnabled(UINT id) {
@@ -37,12 +37,12 @@ TEST_F(Editing, TypedCharactersAndJapaneseOneStepEach) {
   ASSERT_GE(s, 0);
   Chars(s, "ab cd");
   EXPECT_EQ(Text(s), "ab cd");
-  EXPECT_EQ(UndoStepCount(*Slot(s).undo), 3);
+  EXPECT_EQ(UndoStepCount(Editable(s).undo), 3);
   // A wide character reaches an ANSI window as its two Shift-JIS bytes.
   SendMessageW(Editor(s), WM_CHAR, 0x3042, 1);  // あ
   SendMessageW(Editor(s), WM_CHAR, 0x30BD, 1);  // ソ, second byte 0x5C
   EXPECT_EQ(Text(s), "ab cdあソ");
-  EXPECT_EQ(UndoStepCount(*Slot(s).undo), 3);
+  EXPECT_EQ(UndoStepCount(Editable(s).undo), 3);
   Command(s, ID_EDIT_UNDO);
   EXPECT_EQ(Text(s), "ab ");
   // Control characters other than Enter and Tab are not inserted.
@@ -78,7 +78,6 @@ TEST_F(Editing, AutoIndentWithTheProvisionalIndent) {
   Chars(s, "\r");
   EXPECT_EQ(Text(s), "\t\tx\r\n\t\t");
   EXPECT_EQ(Pending(s), "\t\t");
-  EXPECT_FALSE(EditorCaretSuppressed());
   Chars(s, "\r");
   EXPECT_EQ(Text(s), "\t\tx\r\n\r\n\t\t");
   // Backspace takes one provisional TAB away.
@@ -94,7 +93,7 @@ TEST_F(Editing, AutoIndentWithTheProvisionalIndent) {
   EXPECT_EQ(Text(s), "\t\tx\r\n\r\n");
 
   // A block opener of a Source document adds a level; Left only removes it.
-  const int src = NewDocument("\tWhile a < 3", kDocSource);
+  const int src = NewDocument("\tWhile a < 3", DocumentKind::kSource);
   ASSERT_GE(src, 0);
   Select(src, Doc(src).Length(), Doc(src).Length());
   Chars(src, "\r");
@@ -114,7 +113,7 @@ TEST_F(Editing, TabIndentsAndShiftTabOutdentsTheSelectedLines) {
   EXPECT_EQ(Doc(s).CaretByte(), 0);
   EXPECT_EQ(Doc(s).AnchorByte(), 8);
   // Shift+Tab as the editor sees it: the key state of Shift is down.
-  TypeCharacter(Slot(s), '\t', true);
+  WithShiftDown([&] { Chars(s, "\t"); });
   EXPECT_EQ(Text(s), "a\r\nb\r\nc");
 }
 
@@ -129,7 +128,7 @@ TEST_F(Editing, ClipboardRoundTrip) {
   Select(s, Doc(s).Length(), Doc(s).Length());
   Command(s, ID_EDIT_PASTE);
   EXPECT_EQ(Text(s), "one two\r\nthreeone");
-  EXPECT_EQ(Slot(s).undo->entries[0].kind, 2);
+  EXPECT_EQ(Editable(s).undo.entries[0].kind, UndoKind::kBlock);
 
   // Cut copies and deletes through the editor's Delete key.
   Select(s, 4, 7);
@@ -175,7 +174,7 @@ TEST_F(Editing, PasteWithoutTextDoesNothing) {
   CloseClipboard();
   Command(s, ID_EDIT_PASTE);
   EXPECT_EQ(Text(s), "keep");
-  EXPECT_FALSE(CanUndo(*Slot(s).undo));
+  EXPECT_FALSE(CanUndo(Editable(s).undo));
 }
 
 TEST_F(Editing, LocaleConversionsOfWidthAndKana) {
@@ -184,7 +183,7 @@ TEST_F(Editing, LocaleConversionsOfWidthAndKana) {
   auto convert = [&](const std::string& text, UINT id) {
     Command(s, ID_EDIT_SELECTALL);
     Command(s, ID_EDIT_DELETE);
-    EditSelection(Slot(s), text, true, false);
+    EditSelection(Editable(s), text, EditOrigin::kPasted);
     Command(s, ID_EDIT_SELECTALL);
     Command(s, id);
     return Text(s);
@@ -255,7 +254,7 @@ CountReading RunCharCount(int slot, UINT id, bool useEscape) {
   reading.useEscape = useEscape;
   g_reading = &reading;
   SetTimer(nullptr, 0, 30, ReadAndClose);
-  DispatchTextCommand(slot, id);
+  ActivateAndDispatch(slot, id);
   g_reading = nullptr;
   return reading;
 }

@@ -19,7 +19,7 @@ TEST_F(EditorKeys, ShiftRightSelectsAndLeftCollapses) {
 TEST_F(EditorKeys, DownDownRemembersTheColumn) {
   const int s = NewDocument("0123456789abc\r\nxyz\r\n0123456789abc");
   ASSERT_GE(s, 0);
-  Doc(s).SetSelection(7, 7, false);
+  View(s).SetSelection(7, 7, false);
   Key(s, VK_DOWN);
   EXPECT_EQ((ViewPos{3, 1}), Caret(s));
   Key(s, VK_DOWN);
@@ -39,7 +39,7 @@ TEST_F(EditorKeys, CtrlEndAndCtrlHomeScrollToTheirEnds) {
   Key(s, VK_END, false, true);
   EXPECT_EQ(Doc(s).Length(), Doc(s).CaretByte());
   EXPECT_EQ((ViewPos{4, 300}), Caret(s));
-  const int page = MetricsOf(Editor(s), Doc(s)).VerticalPage();
+  const int page = View(s).Metrics().VerticalPage();
   EXPECT_EQ(300 - page, VPos(s));  // scrolled just far enough to show the caret
   Key(s, VK_HOME, true, true);  // Shift+Ctrl+Home selects everything
   EXPECT_EQ(text, Selected(s));
@@ -51,9 +51,9 @@ TEST_F(EditorKeys, PageDownMovesCaretAndViewTogether) {
   for (int i = 0; i < 200; ++i) text += "row\r\n";
   const int s = NewDocument(text);
   ASSERT_GE(s, 0);
-  const int page = MetricsOf(Editor(s), Doc(s)).VerticalPage();
+  const int page = View(s).Metrics().VerticalPage();
   ASSERT_GT(page, 2);
-  Doc(s).SetSelection(Doc(s).LineStart(2), Doc(s).LineStart(2), false);
+  View(s).SetSelection(Doc(s).LineStart(2), Doc(s).LineStart(2), false);
   Key(s, VK_NEXT);
   EXPECT_EQ(2 + page, Doc(s).caretRow);
   EXPECT_EQ(page, VPos(s));
@@ -65,18 +65,18 @@ TEST_F(EditorKeys, PageDownMovesCaretAndViewTogether) {
 TEST_F(EditorKeys, DeleteAndBackspaceRules) {
   const int s = NewDocument("ab\r\ncd表");
   ASSERT_GE(s, 0);
-  Doc(s).SetSelection(0, 0, false);
+  View(s).SetSelection(0, 0, false);
   Key(s, VK_BACK);  // nothing before the caret
   EXPECT_EQ("ab\r\ncd表", Doc(s).Substr(0, Doc(s).Length()));
-  Doc(s).SetSelection(2, 2, false);
+  View(s).SetSelection(2, 2, false);
   Key(s, VK_DELETE);  // joins the lines
   EXPECT_EQ("abcd表", Doc(s).Substr(0, Doc(s).Length()));
-  Doc(s).SetSelection(Doc(s).Length(), Doc(s).Length(), false);
+  View(s).SetSelection(Doc(s).Length(), Doc(s).Length(), false);
   Key(s, VK_DELETE);  // at the end: nothing
   EXPECT_EQ("abcd表", Doc(s).Substr(0, Doc(s).Length()));
   Key(s, VK_BACK);  // a double-byte character goes whole
   EXPECT_EQ("abcd", Doc(s).Substr(0, Doc(s).Length()));
-  Doc(s).SetSelection(3, 1, false);
+  View(s).SetSelection(3, 1, false);
   Key(s, VK_BACK);  // a selection is deleted
   EXPECT_EQ("ad", Doc(s).Substr(0, Doc(s).Length()));
 }
@@ -101,11 +101,11 @@ TEST_F(EditorKeys, CtrlReleaseClearsTheLink) {
     HeldKeys ctrl(false, true);
     Mouse(s, WM_MOUSEMOVE, Cell(s, 1, 0), MK_CONTROL);
   }
-  EXPECT_EQ(0, Doc(s).linkStart);
-  EXPECT_EQ(4, Doc(s).linkEnd);
+  EXPECT_EQ(0, View(s).LinkStart());
+  EXPECT_EQ(4, View(s).LinkEnd());
   SendMessageA(Editor(s), WM_KEYUP, VK_CONTROL, 1);
-  EXPECT_EQ(-1, Doc(s).linkStart);
-  EXPECT_EQ(-1, Doc(s).linkEnd);
+  EXPECT_EQ(-1, View(s).LinkStart());
+  EXPECT_EQ(-1, View(s).LinkEnd());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The mouse in the editor window: clicks, drags, the margin, double-clicks,
 // the wheel, the drag auto-scroll and the Ctrl-click link.
 #include "editor_window_support.h"
-#include "shell/app.h"
+#include "shell/app_win.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ TEST_F(EditorMouse, ClickShiftClickAndDrag) {
 TEST_F(EditorMouse, MarginClickSelectsWholeLines) {
   const int s = NewDocument("a\r\nbb\r\nccc");
   ASSERT_GE(s, 0);
-  ASSERT_GT(Doc(s).gutterWidth, 2);
+  ASSERT_GT(View(s).GutterWidth(), 2);
   Mouse(s, WM_LBUTTONDOWN, POINT{2, g_app.editorFonts.cy + 2}, MK_LBUTTON);
   Mouse(s, WM_LBUTTONUP, POINT{2, g_app.editorFonts.cy + 2});
   EXPECT_EQ("bb\r\n", Selected(s));
@@ -93,19 +93,19 @@ TEST_F(EditorMouse, DragBelowTheWindowScrollsUntilRelease) {
   RECT rc;
   GetClientRect(ed, &rc);
   Mouse(s, WM_LBUTTONDOWN, Cell(s, 1, 0), MK_LBUTTON);
-  POINT below{Doc(s).gutterWidth + 10, rc.bottom + 3 * g_app.editorFonts.cy};
+  POINT below{View(s).GutterWidth() + 10, rc.bottom + 3 * g_app.editorFonts.cy};
   POINT screen = below;
   ClientToScreen(ed, &screen);
   SetCursorPos(screen.x, screen.y);
   Mouse(s, WM_MOUSEMOVE, below, MK_LBUTTON);
-  EXPECT_EQ(1, Doc(s).autoScroll.load());
+  EXPECT_TRUE(View(s).AutoScrolling());
   PumpMessages(600);
   const int scrolled = VPos(s);
   EXPECT_GT(scrolled, 0);
   EXPECT_GT(Doc(s).caretRow, 0);
   EXPECT_EQ((ViewPos{1, 0}), (ViewPos{Doc(s).anchorCol, Doc(s).anchorRow}));
   Mouse(s, WM_LBUTTONUP, below);
-  EXPECT_EQ(0, Doc(s).autoScroll.load());
+  EXPECT_FALSE(View(s).AutoScrolling());
   PumpMessages(200);
   EXPECT_EQ(scrolled, VPos(s));  // stopped with the release
 }
@@ -113,18 +113,18 @@ TEST_F(EditorMouse, DragBelowTheWindowScrollsUntilRelease) {
 TEST_F(EditorMouse, CtrlClickSendsTheWordToTheWebSearch) {
   const int s = NewDocument("Dim keyword As Long");
   ASSERT_GE(s, 0);
-  Doc(s).SetSelection(0, 0, false);
+  View(s).SetSelection(0, 0, false);
   HeldKeys ctrl(false, true);
   Mouse(s, WM_MOUSEMOVE, Cell(s, 6, 0), MK_CONTROL);
-  EXPECT_EQ(4, Doc(s).linkStart);
-  EXPECT_EQ(11, Doc(s).linkEnd);
+  EXPECT_EQ(4, View(s).LinkStart());
+  EXPECT_EQ(11, View(s).LinkEnd());
   Mouse(s, WM_LBUTTONDOWN, Cell(s, 6, 0), MK_LBUTTON | MK_CONTROL);
   Mouse(s, WM_LBUTTONUP, Cell(s, 6, 0));
-  EXPECT_EQ("keyword", ViewOf(Doc(s))->linkWord);
+  EXPECT_EQ("keyword", View(s).LinkWord());
   EXPECT_EQ((ViewPos{0, 0}), Caret(s));  // no caret change
   // Without Ctrl the range goes away.
   Mouse(s, WM_MOUSEMOVE, Cell(s, 6, 0), 0);
-  EXPECT_EQ(-1, Doc(s).linkStart);
+  EXPECT_EQ(-1, View(s).LinkStart());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Pixels of the painted editor window: margin, selected line end, caret row.
-#include "editor/editor_hooks.h"
+#include "editor/text_document_window_win.h"
 #include "editor_window_support.h"
-#include "shell/app.h"
+#include "shell/app_win.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ class EditorPaint : public EditorWindow {
   }
   // The middle of a cell, where a space shows only its background.
   POINT Middle(int slot, int col, int row) {
-    return POINT{Doc(slot).gutterWidth + col * g_app.editorFonts.cx + g_app.editorFonts.cx / 2,
+    return POINT{View(slot).GutterWidth() + col * g_app.editorFonts.cx + g_app.editorFonts.cx / 2,
                  row * g_app.editorFonts.cy + g_app.editorFonts.cy / 2};
   }
 };
@@ -28,16 +28,16 @@ TEST_F(EditorPaint, MarginIsGreyWithNumbers) {
   ASSERT_GE(s, 0);
   Pixels px(Editor(s));
   EXPECT_EQ(0xDCDCDCu, px.At(1, 1));
-  EXPECT_EQ(0xDCDCDCu, px.At(Doc(s).gutterWidth - 1, g_app.editorFonts.cy * 5));
+  EXPECT_EQ(0xDCDCDCu, px.At(View(s).GutterWidth() - 1, g_app.editorFonts.cy * 5));
   // Some pixels of row 1 carry the number's ink.
   int ink = 0;
-  for (int x = 3; x < Doc(s).gutterWidth; ++x)
+  for (int x = 3; x < View(s).GutterWidth(); ++x)
     for (int y = 0; y < g_app.editorFonts.cy; ++y) ink += px.At(x, y) != 0xDCDCDCu;
   EXPECT_GT(ink, 3);
   // Without numbers the margin is 10 empty pixels.
   g_app.settings.IsShowLineNumber = 0;
   RelayoutAllTextDocuments();
-  EXPECT_EQ(10, Doc(s).gutterWidth);
+  EXPECT_EQ(10, View(s).GutterWidth());
   Pixels plain(Editor(s));
   for (int y = 0; y < g_app.editorFonts.cy * 2; ++y) ASSERT_EQ(0xDCDCDCu, plain.At(5, y)) << y;
   EXPECT_EQ(0xFFFFFFu, plain.At(10, g_app.editorFonts.cy * 5));
@@ -46,7 +46,7 @@ TEST_F(EditorPaint, MarginIsGreyWithNumbers) {
 TEST_F(EditorPaint, SelectedLineEndIsOneInvertedCell) {
   const int s = NewDocument("ab\r\ncd\r\n");
   ASSERT_GE(s, 0);
-  Doc(s).SetSelection(4, 2, false);  // exactly the CR LF; the caret goes to row 1
+  View(s).SetSelection(4, 2, false);  // exactly the CR LF; the caret goes to row 1
   Pixels px(Editor(s));
   EXPECT_EQ(0x000000u, px.At(Middle(s, 2, 0).x, Middle(s, 2, 0).y));  // inverted white
   EXPECT_EQ(0xFFFFFFu, px.At(Middle(s, 3, 0).x, Middle(s, 3, 0).y));
@@ -56,7 +56,7 @@ TEST_F(EditorPaint, SelectedLineEndIsOneInvertedCell) {
 TEST_F(EditorPaint, CaretRowBackground) {
   const int s = NewDocument("ab\r\ncd\r\nef");
   ASSERT_GE(s, 0);
-  Doc(s).SetSelection(4, 4, false);  // row 1
+  View(s).SetSelection(4, 4, false);  // row 1
   RECT rc;
   GetClientRect(Editor(s), &rc);
   Pixels px(Editor(s));
@@ -75,14 +75,14 @@ TEST_F(EditorPaint, CaretRowBackground) {
 TEST_F(EditorPaint, KeywordsAndCommentsInTheirColours) {
   g_app.colours.rgbStatement = 0xFF0000;
   g_app.colours.rgbComment = 0x008000;
-  const int s = NewDocument("If x ' note", kDocSource);
+  const int s = NewDocument("If x ' note", DocumentKind::kSource);
   ASSERT_GE(s, 0);
   g_app.settings.IsCaretLine_BackGround = 0;  // row 0 holds the caret
   InvalidateRect(Editor(s), nullptr, FALSE);
   Pixels px(Editor(s));
   auto count = [&](int fromCol, int toCol, COLORREF colour) {
     int n = 0;
-    for (int x = Doc(s).gutterWidth + fromCol * g_app.editorFonts.cx; x < Doc(s).gutterWidth + toCol * g_app.editorFonts.cx; ++x)
+    for (int x = View(s).GutterWidth() + fromCol * g_app.editorFonts.cx; x < View(s).GutterWidth() + toCol * g_app.editorFonts.cx; ++x)
       for (int y = 0; y < g_app.editorFonts.cy; ++y) n += px.At(x, y) == colour;
     return n;
   };
@@ -116,7 +116,7 @@ TEST_F(EditorPaint, BackgroundPictureShowsThroughTransparentRows) {
   g_app.themes.pictureWidth = 2000;
   g_app.themes.pictureHeight = 1500;
 
-  Doc(s).SetSelection(Doc(s).LineStart(1), Doc(s).LineStart(1), false);  // caret on row 1
+  View(s).SetSelection(Doc(s).LineStart(1), Doc(s).LineStart(1), false);  // caret on row 1
   InvalidateRect(Editor(s), nullptr, FALSE);
   Pixels px(Editor(s));
   EXPECT_EQ(0x0000FFu, px.At(Middle(s, 2, 0).x, Middle(s, 2, 0).y));  // the space of row 0

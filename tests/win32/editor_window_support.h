@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/app.h"
+#include "shell/app_win.h"
 #include "app_fixture.h"
 #include "editor/editor_view_win.h"
 #include "test_support.h"
@@ -49,12 +49,12 @@ class EditorWindow : public AppFixture {
   }
   // Client point of the left edge of a cell (column and row relative to the window).
   POINT Cell(int slot, int col, int row) {
-    return POINT{Doc(slot).gutterWidth + col * g_app.editorFonts.cx, row * g_app.editorFonts.cy + g_app.editorFonts.cy / 2};
+    return POINT{View(slot).GutterWidth() + col * g_app.editorFonts.cx, row * g_app.editorFonts.cy + g_app.editorFonts.cy / 2};
   }
   void Mouse(int slot, UINT msg, POINT p, WPARAM keys = 0) {
     SendMessageA(Editor(slot), msg, keys, MAKELPARAM(p.x, p.y));
   }
-  int VPos(int slot) { return ScrollPos(Editor(slot), SB_VERT); }
+  int VPos(int slot) { return View(slot).ScrollPos(SB_VERT); }
 
  private:
   EditorSettings saved_;

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "files/file_io.h"
-#include "shell/message_box.h"
-#include "shell/recent_menu.h"
+#include "files/file_io_win.h"
+#include "shell/message_box_win.h"
+#include "shell/recent_menu_win.h"
 #include "shell/settings_files_win.h"
 #include "test_support.h"
 

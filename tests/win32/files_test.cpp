@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app_fixture.h"
-#include "files/open_save.h"
+#include "files/open_save_win.h"
 #include "resources/ids.h"
 #include "shell/doc_windows_win.h"
 #include "shell/frame_win.h"
@@ -49,15 +49,15 @@ TEST_F(Files, Utf8WithLfOpensAsShiftJisCrLfAndSavesBackUnchanged) {
   const int slot = g_app.docs.SlotOfWindow(w);
   TextDocument& doc = Doc(slot);
   EXPECT_EQ(std::string(doc.CStr()), "漢字テスト\r\nかな\r\n");
-  EXPECT_EQ(doc.charset, 3);
-  EXPECT_EQ(doc.newline, 1);
+  EXPECT_EQ(doc.charset, Charset::kUtf8);
+  EXPECT_EQ(doc.newline, Newline::kLf);
   RefreshStatusBar();
   EXPECT_EQ(StatusPane(3), "UTF-8");
   EXPECT_EQ(StatusPane(4), "LF");
-  doc.SetSelection(doc.Length(), doc.Length(), false);
-  doc.ReplaceSelection("x", false);
+  doc.PlaceSelection(doc.Length(), doc.Length());
+  doc.ReplaceSelection("x");
   ASSERT_TRUE(SaveDocument(slot, nullptr));
-  EXPECT_EQ(doc.modified, 0);
+  EXPECT_FALSE(doc.modified);
   EXPECT_EQ(ReadTestFile(path), utf8 + "x");
   // The file history holds the path.
   ASSERT_FALSE(g_app.settings.fileHistory.paths.empty());
@@ -71,7 +71,7 @@ TEST_F(Files, ShiftJisWithOddBytesRoundTripsByteForByte) {
   HWND w = OpenFileByPath(path);
   ASSERT_NE(w, nullptr);
   const int slot = g_app.docs.SlotOfWindow(w);
-  EXPECT_EQ(Doc(slot).charset, 0);
+  EXPECT_EQ(Doc(slot).charset, Charset::kShiftJis);
   Doc(slot).modified = 1;
   ASSERT_TRUE(SaveDocument(slot, nullptr));
   EXPECT_EQ(ReadTestFile(path), bytes);
@@ -127,8 +127,8 @@ TEST_F(Files, AFailedWriteKeepsTheOldFileAndTheDocumentModified) {
   const std::string path = Write("ro.txt", "old");
   HWND w = OpenFileByPath(path);
   const int slot = g_app.docs.SlotOfWindow(w);
-  Doc(slot).SetSelection(0, 3, false);
-  Doc(slot).ReplaceSelection("new", false);
+  View(slot).SetSelection(0, 3, false);
+  Doc(slot).ReplaceSelection("new");
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
   {
     MessageBoxRecorder boxes(IDOK);
@@ -175,7 +175,7 @@ TEST_F(Files, CompilerMessageOpensTheFileAndSelectsTheLine) {
   DeleteFileA((g_app.ProgramDir + "pgm.tmp").c_str());
   const int slot = g_app.docs.FindTextByPath(path);
   ASSERT_GE(slot, 0);
-  EXPECT_EQ(Slot(slot).kind, kDocSource);
+  EXPECT_EQ(Slot(slot).kind, DocumentKind::kSource);
   int s = 0, e = 0;
   Doc(slot).SelectionBytes(s, e);
   EXPECT_EQ(s, 7);
@@ -203,13 +203,13 @@ TEST_F(Files, EncodingDialogSavesInTheChosenCodes) {
   const std::string path = Write("enc.txt", "漢字\r\nかな\r\n");
   HWND w = OpenFileByPath(path);
   const int slot = g_app.docs.SlotOfWindow(w);
-  EXPECT_EQ(Doc(slot).charset, 0);
+  EXPECT_EQ(Doc(slot).charset, Charset::kShiftJis);
   g_charsetChoice = 3;
   g_newlineChoice = 1;
   SetTimer(nullptr, 0, 50, AnswerEncodingDialog);
   SendMessageA(g_app.frame, WM_COMMAND, ID_FILE_ENCODING, 0);
-  EXPECT_EQ(Doc(slot).charset, 3);
-  EXPECT_EQ(Doc(slot).newline, 1);
+  EXPECT_EQ(Doc(slot).charset, Charset::kUtf8);
+  EXPECT_EQ(Doc(slot).newline, Newline::kLf);
   EXPECT_EQ(ReadTestFile(path), "\xE6\xBC\xA2\xE5\xAD\x97\n\xE3\x81\x8B\xE3\x81\xAA\n");
   RefreshStatusBar();
   EXPECT_EQ(StatusPane(3), "UTF-8");

@@ -11,7 +11,7 @@
 #include "editor/editing.h"
 #include "resources/ids.h"
 #include "search/search_dialogs_win.h"
-#include "shell/frame_commands_win.h"
+#include "shell/command_table_win.h"
 #include "test_support.h"
 
 namespace {
@@ -117,7 +117,7 @@ TEST_F(FindDialogs, OpeningFillsTheFieldsFromSettingsHistoryAndSelection) {
   g_app.settings.replaceHistory[0] = "with";
   g_app.settings.IsFindStrBigSmall = 1;
   const int slot = NewDocument("one 表示 two");
-  Doc(slot).SetSelection(10, 4, false);  // "表示 t"
+  View(slot).SetSelection(10, 4, false);  // "表示 t"
   HWND seen = RunDialog(ShowReplaceDialog, [](HWND d) {
     EXPECT_EQ(Text(d, IDC_FIND_TEXT), "表示 t");
     EXPECT_EQ(SendDlgItemMessageA(d, IDC_FIND_TEXT, CB_GETCOUNT, 0, 0), 2);
@@ -134,13 +134,13 @@ TEST_F(FindDialogs, OpeningFillsTheFieldsFromSettingsHistoryAndSelection) {
   });
   EXPECT_NE(seen, nullptr);
   // Without a selection the newest history entry is offered.
-  Doc(slot).SetSelection(0, 0, false);
+  View(slot).SetSelection(0, 0, false);
   RunDialog(ShowFindDialog, [](HWND d) { EXPECT_EQ(Text(d, IDC_FIND_TEXT), "newest"); });
 }
 
 TEST_F(FindDialogs, FindNextAsksBeforeWrappingAndObeysTheAnswer) {
   const int slot = NewDocument("abc\r\nxyz abc tail");
-  Doc(slot).SetSelection(Doc(slot).Length(), Doc(slot).Length(), false);
+  View(slot).SetSelection(Doc(slot).Length(), Doc(slot).Length(), false);
   {
     MessageBoxRecorder boxes(IDNO);
     FindOnce("abc");
@@ -169,7 +169,7 @@ TEST_F(FindDialogs, FindNextAsksBeforeWrappingAndObeysTheAnswer) {
 
 TEST_F(FindDialogs, TextThatDoesNotOccurIsReportedOnce) {
   const int slot = NewDocument("abc abc");
-  Doc(slot).SetSelection(3, 3, false);
+  View(slot).SetSelection(3, 3, false);
   MessageBoxRecorder boxes(IDYES);
   FindOnce("zzz");
   ASSERT_EQ(boxes.texts.size(), 1u);
@@ -184,7 +184,7 @@ TEST_F(FindDialogs, LowerCaseSearchFindsUpperCaseUnlessCaseMatters) {
   FindOnce("hello", false);
   EXPECT_EQ(Selection(slot), std::make_pair(4, 9));
   EXPECT_TRUE(boxes.texts.empty());
-  Doc(slot).SetSelection(0, 0, false);
+  View(slot).SetSelection(0, 0, false);
   FindOnce("hello", true);
   EXPECT_EQ(Selection(slot), std::make_pair(0, 0));
   ASSERT_EQ(boxes.texts.size(), 1u);
@@ -260,7 +260,7 @@ TEST_F(FindDialogs, ListAllListsEachLineOnceAndJumpsToIt) {
   EXPECT_EQ(ListEntry(list, 0), "Line:2  xx");
 
   // Once the document is closed a jump only beeps.
-  Slot(slot).text->modified = 0;
+  Editable(slot).doc.modified = false;
   SendMessageA(Slot(slot).window, WM_CLOSE, 0, 0);
   PumpMessages(10);
   ASSERT_FALSE(Slot(slot).InUse());
@@ -272,7 +272,7 @@ TEST_F(FindDialogs, ListAllListsEachLineOnceAndJumpsToIt) {
 
 TEST_F(FindDialogs, ReplaceWithoutAMatchInTheSelectionOnlyMovesOn) {
   const int slot = NewDocument("foo bar foo");
-  Doc(slot).SetSelection(7, 4, false);  // "bar"
+  View(slot).SetSelection(7, 4, false);  // "bar"
   MessageBoxRecorder boxes(IDNO);
   RunDialog(ShowReplaceDialog, [&](HWND d) {
     SetText(d, IDC_FIND_TEXT, "fo+");
@@ -290,13 +290,13 @@ TEST_F(FindDialogs, ReplaceWithoutAMatchInTheSelectionOnlyMovesOn) {
   EXPECT_EQ(g_app.settings.findHistory[0], "fo+");
   EXPECT_EQ(g_app.settings.replaceHistory[0], "X");
   EXPECT_EQ(g_app.settings.IsRegExp, 1);
-  ASSERT_TRUE(Undo(Slot(slot)));
+  ASSERT_TRUE(Undo(Editable(slot)));
   EXPECT_EQ(All(slot), "foo bar foo");
 }
 
 TEST_F(FindDialogs, ReplaceAllReplacesEveryMatchAsUndoableEdits) {
   const int slot = NewDocument("a b a\r\na");
-  Doc(slot).SetSelection(5, 5, false);
+  View(slot).SetSelection(5, 5, false);
   MessageBoxRecorder boxes(IDYES);
   RunDialog(ShowReplaceDialog, [](HWND d) {
     SetText(d, IDC_FIND_TEXT, "a");
@@ -307,7 +307,7 @@ TEST_F(FindDialogs, ReplaceAllReplacesEveryMatchAsUndoableEdits) {
   EXPECT_TRUE(boxes.texts.empty());
   EXPECT_EQ(Doc(slot).CaretByte(), Doc(slot).Length());
   EXPECT_EQ(g_app.settings.replaceHistory[0], "aa");
-  for (int i = 0; i < 3; ++i) DispatchTextCommand(slot, ID_EDIT_UNDO);
+  for (int i = 0; i < 3; ++i) ActivateAndDispatch(slot, ID_EDIT_UNDO);
   EXPECT_EQ(All(slot), "a b a\r\na");
 
   // An empty replacement deletes, and leaves the replacement field empty.
@@ -324,21 +324,21 @@ TEST_F(FindDialogs, ReplaceAllReplacesEveryMatchAsUndoableEdits) {
 TEST_F(FindDialogs, F3RepeatsTheLastSearchAndOpensTheDialogWithoutOne) {
   const int slot = NewDocument("ABC abc");
   // No history: the find dialog opens.
-  HWND seen = RunDialog([] { DispatchSearchCommand(ID_SEARCH_FINDNEXT); }, [](HWND) {});
+  HWND seen = RunDialog([] { DispatchCommand(ID_SEARCH_FINDNEXT); }, [](HWND) {});
   EXPECT_NE(seen, nullptr);
   g_app.settings.findHistory[0] = "abc";
   g_app.settings.IsFindStrBigSmall = 0;
   MessageBoxRecorder boxes(IDYES);
-  DispatchSearchCommand(ID_SEARCH_FINDNEXT);
+  DispatchCommand(ID_SEARCH_FINDNEXT);
   EXPECT_EQ(Selection(slot), std::make_pair(0, 3));
-  DispatchSearchCommand(ID_SEARCH_FINDNEXT);
+  DispatchCommand(ID_SEARCH_FINDNEXT);
   EXPECT_EQ(Selection(slot), std::make_pair(4, 7));
   EXPECT_TRUE(boxes.texts.empty());
-  DispatchSearchCommand(ID_SEARCH_FINDNEXT);
+  DispatchCommand(ID_SEARCH_FINDNEXT);
   ASSERT_EQ(boxes.texts.size(), 1u);
   EXPECT_EQ(Selection(slot), std::make_pair(0, 3));
   // With letter case on only the lower-case one matches.
   g_app.settings.IsFindStrBigSmall = 1;
-  DispatchSearchCommand(ID_SEARCH_FINDNEXT);
+  DispatchCommand(ID_SEARCH_FINDNEXT);
   EXPECT_EQ(Selection(slot), std::make_pair(4, 7));
 }

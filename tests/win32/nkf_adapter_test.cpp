@@ -49,12 +49,12 @@ TEST_F(NkfDll, AdapterReadsAndWritesEveryCharset) {
   ASSERT_TRUE(NkfLoad(TestProgramDir()));
   ASSERT_TRUE(NkfAvailable());
   const std::string text = "漢字とｶﾀｶﾅ、①と\\。\r\n";
-  for (int cs = 0; cs < 4; ++cs) {
+  for (Charset cs : {Charset::kShiftJis, Charset::kEuc, Charset::kJis, Charset::kUtf8}) {
     NkfEncoded e = NkfEncodeFromSjis(text, cs);
-    ASSERT_TRUE(e.ok) << cs;
+    ASSERT_TRUE(e.ok) << static_cast<int>(cs);
     EXPECT_EQ(e.lost, 0u);
     NkfDecoded d = NkfDecodeToSjis(e.bytes);
-    EXPECT_EQ(d.text, text) << cs;
+    EXPECT_EQ(d.text, text) << static_cast<int>(cs);
     EXPECT_EQ(d.charset, cs);
   }
   NkfFree();
@@ -68,5 +68,5 @@ TEST_F(NkfDll, MissingDllIsReported) {
   EXPECT_FALSE(NkfAvailable());
   NkfDecoded d = NkfDecodeToSjis("\xA4\xA2");
   EXPECT_TRUE(d.converterMissing);
-  EXPECT_FALSE(NkfEncodeFromSjis("a", 3).ok);
+  EXPECT_FALSE(NkfEncodeFromSjis("a", Charset::kUtf8).ok);
 }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "search/regex_adapter.h"
-#include "shell/message_box.h"
+#include "search/regex_adapter_win.h"
+#include "shell/message_box_win.h"
 #include "test_support.h"
 
 namespace {

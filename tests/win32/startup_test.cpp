@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "resources/ids.h"
-#include "shell/app.h"
+#include "shell/app_win.h"
 #include "shell/menu_object_win.h"
 #include "test_support.h"
 
@@ -50,7 +50,7 @@ void CollectMenuTexts(const MenuObject& menu, std::vector<std::string>& out) {
 
 TEST(StartUp, MainMenuAndContextMenusComeFromTheResourceLibrary) {
   ASSERT_TRUE(StartUp(GetModuleHandleA(nullptr)));
-  ASSERT_NE(g_app.resLib, nullptr);
+  ASSERT_TRUE(g_app.resLib);
   ASSERT_NE(g_app.mainMenu, nullptr);
   std::vector<std::string> expected = MenuTextsFromScript("IDR_MAINMENU");
   ASSERT_GT(expected.size(), 40u);
@@ -63,10 +63,10 @@ TEST(StartUp, MainMenuAndContextMenusComeFromTheResourceLibrary) {
   actual.erase(std::remove(actual.begin(), actual.end(), std::string("なし")), actual.end());
   EXPECT_EQ(actual, expected);
   EXPECT_NE(g_app.recentFilesMenu, nullptr);
-  EXPECT_NE(g_app.menus.editor, nullptr);
+  EXPECT_NE(g_app.menus.editor.sub, nullptr);
   EXPECT_NE(g_app.menus.tabColour, nullptr);
   EXPECT_EQ(GetMenuItemID(g_app.menus.tabColour, 0), static_cast<UINT>(ID_TABCOLOR_RED));
-  EXPECT_NE(g_app.menus.designer, nullptr);
+  EXPECT_NE(g_app.menus.designer.sub, nullptr);
   // Menu icons were attached from the icon library.
   MenuItemRecord* save = g_app.mainMenu->FindByCommand(ID_FILE_SAVE);
   ASSERT_NE(save, nullptr);

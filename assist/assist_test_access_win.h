@@ -1,5 +1,6 @@
 #pragma once
-// Read-only views of the assistance popups for the Wine tests.
+// Read-only views of the assistance popups of the active document, for the
+// Wine tests.
 #include <string>
 #include <vector>
 

@@ -2,60 +2,67 @@
 // The process-wide state: built by start-up, read by every part of the
 // program, released by shutdown. One instance, `g_app`.
 #include <cstdint>
+#include <memory>
 #include <string>
 
-#include "editor/editor_fonts.h"
+#include "editor/editor_fonts_win.h"
+#include "platform/handles_win.h"
 #include "platform/win_types.h"
 #include "prefs/theme_colours.h"
 #include "prefs/theme_list.h"
 #include "shell/document_table.h"
 #include "shell/editor_settings.h"
-#include "shell/frame_state.h"
 
+class FrameWindow;
 class MenuObject;
 
 typedef BOOL(WINAPI* SetLayeredWindowAttributesFn)(HWND, COLORREF, BYTE, DWORD);
 
-// The context menus of the resource library and the submenus that are used.
+// A context menu of the resource library and the submenu that is shown.
+struct ContextMenu {
+  MenuHandle menu;
+  HMENU sub = nullptr;  // first submenu of menu
+};
 struct ContextMenus {
-  HMENU editorMenu = nullptr, editor = nullptr;          // 122
-  HMENU bandsMenu = nullptr, bands = nullptr;            // 127
-  HMENU tabMenu = nullptr, tab = nullptr, tabColour = nullptr;  // 287
-  HMENU pvFilesMenu = nullptr, pvFiles = nullptr;        // 146
-  HMENU pvClassesMenu = nullptr, pvClasses = nullptr;    // 202
-  HMENU pvMaterialMenu = nullptr, pvMaterial = nullptr;  // 153
-  HMENU designerMenu = nullptr, designer = nullptr;      // 164
+  ContextMenu editor;      // 122
+  ContextMenu bands;       // 127
+  ContextMenu tab;         // 287
+  HMENU tabColour = nullptr;  // the tab menu's colour submenu
+  ContextMenu pvFiles;     // 146
+  ContextMenu pvClasses;   // 202
+  ContextMenu pvMaterial;  // 153
+  ContextMenu designer;    // 164
 };
 
 struct AppFonts {
-  HFONT UiFont = nullptr;
-  HFONT SmallFixedFont = nullptr;
-  HFONT CodeBoldFont = nullptr;
-  HFONT MenuFont = nullptr;
-  HFONT HintFont = nullptr;
-  HFONT HintBoldFont = nullptr;
+  GdiObject<HFONT> UiFont;
+  GdiObject<HFONT> SmallFixedFont;
+  GdiObject<HFONT> CodeBoldFont;
+  GdiObject<HFONT> MenuFont;
+  GdiObject<HFONT> HintFont;
+  GdiObject<HFONT> HintBoldFont;
 };
 
 struct App {
   HINSTANCE instance = nullptr;
-  HMODULE resLib = nullptr;   // Ancillar\res.dll
-  HMODULE iconLib = nullptr;  // Ancillar\icon_res.dll
-  HMODULE user32 = nullptr;
+  ModuleHandle resLib;   // Ancillar\res.dll
+  ModuleHandle iconLib;  // Ancillar\icon_res.dll
+  ModuleHandle user32;
   std::string ProgramDir;     // ends in a backslash
-  HANDLE PrivateHeap = nullptr;
+  HeapHandle PrivateHeap;
   int screenWidth = 0;
   int screenHeight = 0;
   std::string compilerName;
   EditorSettings settings;
   SetLayeredWindowAttributesFn setLayered = nullptr;
   AppFonts fonts;
-  HBRUSH toolBrush = nullptr;
-  HICON programIcon = nullptr;
-  HICON designerIcon = nullptr;
-  MenuObject* mainMenu = nullptr;
-  HMENU recentFilesMenu = nullptr;
+  GdiObject<HBRUSH> toolBrush;
+  IconHandle programIcon;
+  IconHandle designerIcon;
+  std::unique_ptr<MenuObject> mainMenu;
+  HMENU recentFilesMenu = nullptr;  // inside mainMenu
   ContextMenus menus;
-  HACCEL accel = nullptr;
+  HACCEL accel = nullptr;  // a resource: freed with its library
   UINT RadClipboardFormat = 0;
   uint8_t palette[1024] = {};  // 256 RGBQUADs of Ancillar\8bit.plt
   ThemeList themes;
@@ -64,9 +71,10 @@ struct App {
   std::string RecoveryDir;
 
   HWND frame = nullptr;  // the Wrenfold window
-  FrameState frameState;
+  // The frame's object: its children and their state. Made with the frame,
+  // kept until the next start-up (it outlives the window).
+  std::unique_ptr<FrameWindow> frameWindow;
   EditorFonts editorFonts;
-  bool editorCaretSuppressed = false;  // set while Enter with auto-indent runs
 };
 
 extern App g_app;

@@ -1,4 +1,4 @@
-#include "editor/text_document.h"
+#include "lang/word_class.h"
 
 bool IsWordStart(unsigned char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';

@@ -1,6 +1,6 @@
-#include "assist/html_tags.h"
+#include "lang/html_tags.h"
 
-#include "assist/text_scan.h"
+#include "lang/text_fold.h"
 
 namespace {
 
@@ -180,10 +180,10 @@ struct LetterIndex {
 int FindTag(std::string_view name) {
   static const LetterIndex index;
   if (name.empty()) return -1;
-  unsigned char first = assist::FoldCase(static_cast<unsigned char>(name[0]));
+  unsigned char first = lang::FoldCase(static_cast<unsigned char>(name[0]));
   if (first < 'a' || first > 'z') return -1;
   for (int i = index.first[first - 'a']; i < index.first[first - 'a' + 1]; ++i) {
-    if (assist::EqualsNoCase(kTags[i], name)) return i;
+    if (lang::EqualsNoCase(kTags[i], name)) return i;
   }
   return -1;
 }
@@ -194,19 +194,17 @@ int HtmlTagCount() { return kTagCount; }
 
 int IsHtmlTag(std::string_view name) { return FindTag(name) >= 0 ? 1 : 0; }
 
-int BuildAttributeItems(std::string_view tag, std::vector<CompletionItem>& items) {
-  items.clear();
-  int t = FindTag(tag);
-  if (t < 0) return 0;
-  bool common = true;
+bool FindHtmlTagAttributes(std::string_view tag, HtmlTagAttributes& out) {
+  out = HtmlTagAttributes();
+  const int t = FindTag(tag);
+  if (t < 0) return false;
+  static const char* const kNoNames[] = {nullptr};
+  out.names = kNoNames;
   for (const AttributeRow& row : kRows) {
-    if (!assist::EqualsNoCase(row.tag, kTags[t])) continue;
-    for (const char* const* a = row.attrs; *a; ++a) items.push_back({*a, 0, kItemTagAttribute});
-    common = row.common;
+    if (!lang::EqualsNoCase(row.tag, kTags[t])) continue;
+    out.names = row.attrs;
+    out.common = row.common;
     break;
   }
-  if (common) {
-    for (const char* a : {"class", "id", "style"}) items.push_back({a, 0, kItemCommonAttribute});
-  }
-  return 1;
+  return true;
 }

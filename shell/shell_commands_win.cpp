@@ -1,4 +1,4 @@
-// The frame's command table: shell commands here, the rest routed to their subsystem.
+// The shell's own commands: exit, view, tabs, help; the frame's command routing.
 #include "shell/frame_commands_win.h"
 
 #include <commctrl.h>
@@ -7,17 +7,18 @@
 
 #include <algorithm>
 
-#include "editor/editor_hooks.h"
-#include "files/open_save.h"
+#include "editor/text_document_window_win.h"
+#include "files/open_save_win.h"
 #include "files/paths.h"
 #include "prefs/extension_list.h"
 #include "resources/ids.h"
-#include "shell/app.h"
+#include "shell/app_win.h"
 #include "shell/menu_object_win.h"
 #include "shell/clipboard_win.h"
+#include "shell/command_table_win.h"
 #include "shell/doc_windows_win.h"
 #include "shell/frame_win.h"
-#include "shell/message_box.h"
+#include "shell/message_box_win.h"
 #include "shell/rebar_win.h"
 #include "shell/tab_bar_win.h"
 
@@ -25,30 +26,6 @@ namespace {
 
 constexpr const char* kHomePage = "https://quillet.jp/";
 
-FrameState& F() { return g_app.frameState; }
-
-bool IsTextDocCommand(UINT id) {
-  switch (id) {
-    case ID_EDIT_UNDO: case ID_RAD_UNDO: case ID_EDIT_REDO: case ID_RAD_REDO:
-    case ID_EDIT_CUT: case ID_EDIT_COPY: case ID_EDIT_PASTE: case ID_EDIT_DELETE:
-    case ID_EDIT_SELECTALL: case ID_TOOL_CHARCOUNT: case ID_TOOL_CHARCOUNTSEL:
-    case ID_CONV_QUOTEWRAP: case ID_CONV_WRAP:
-      return true;
-  }
-  return id >= ID_CONV_LOWER && id <= ID_CONV_SPACE2TAB;
-}
-
-// Commands that act on the active document, routed by its kind.
-void DocumentCommand(UINT id) {
-  const int slot = ActiveSlot();
-  if (slot < 0) return;
-  const int kind = g_app.docs.slots[slot].kind;
-  if (IsTextKind(kind)) {
-    DispatchTextCommand(slot, id);
-    return;
-  }
-  CommandNotAvailable(id);
-}
 
 void SetTabColour(COLORREF colour) {
   const int slot = ActiveSlot();
@@ -64,11 +41,11 @@ void ChooseCustomTabColour() {
   CHOOSECOLORA cc{};
   cc.lStructSize = sizeof cc;
   cc.hwndOwner = g_app.frame;
-  cc.rgbResult = F().customTabColour;
+  cc.rgbResult = Frame().customTabColour;
   cc.lpCustColors = custom;
   cc.Flags = CC_FULLOPEN | CC_RGBINIT;
   if (!ChooseColorA(&cc)) return;
-  F().customTabColour = cc.rgbResult;
+  Frame().customTabColour = cc.rgbResult;
   SetTabColour(cc.rgbResult);
 }
 
@@ -87,7 +64,7 @@ void MoveToRecycleBin() {
   op.pFrom = from.c_str();
   op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION;
   SHFileOperationA(&op);
-  if (s.text) s.text->modified = 0;
+  if (EditableText* text = s.Text()) text->doc.modified = false;
   SendMessageA(s.window, WM_CLOSE, 0, 0);
 }
 
@@ -105,15 +82,16 @@ void OpenFolder() {
 }
 
 void ToggleProjectView() {
-  F().projectViewVisible = !F().projectViewVisible;
-  HWND shown = g_app.settings.IsClipProjectView ? F().projectView : F().projectTool;
-  if (shown) ShowWindow(shown, F().projectViewVisible ? SW_SHOW : SW_HIDE);
-  if (!g_app.settings.IsClipProjectView && F().projectViewVisible && F().projectView) ShowWindow(F().projectView, SW_SHOW);
+  FrameWindow& f = Frame();
+  f.projectViewVisible = !f.projectViewVisible;
+  HWND shown = g_app.settings.IsClipProjectView ? f.projectView : f.projectTool;
+  if (shown) ShowWindow(shown, f.projectViewVisible ? SW_SHOW : SW_HIDE);
+  if (!g_app.settings.IsClipProjectView && f.projectViewVisible && f.projectView) ShowWindow(f.projectView, SW_SHOW);
   if (g_app.mainMenu)
     CheckMenuItem(g_app.mainMenu->handle(), ID_VIEW_PROJECTVIEW,
-                  MF_BYCOMMAND | (F().projectViewVisible ? MF_CHECKED : MF_UNCHECKED));
+                  MF_BYCOMMAND | (f.projectViewVisible ? MF_CHECKED : MF_UNCHECKED));
   FrameRelayout();
-  ShowWindow(F().mdiClient, SW_SHOW);
+  ShowWindow(f.mdiClient, SW_SHOW);
 }
 
 void ToggleTopmost() {
@@ -135,12 +113,6 @@ void ShowAboutPlaceholder() {
   QuilletMessageBox(g_app.frame, "Quillet\nOrvenic ソースエディタ バージョン 1.0", "Quillet", MB_OK | MB_ICONINFORMATION);
 }
 
-void OpenHistoryEntry(const History& history, int index) {
-  if (index < 0 || index >= static_cast<int>(history.paths.size())) return;
-  std::string path = history.paths[index];  // the open may reorder the history
-  OpenFileByPath(path);
-}
-
 }  // namespace
 
 void CommandNotAvailable(UINT) {
@@ -150,69 +122,54 @@ void CommandNotAvailable(UINT) {
 
 void OnFrameCommand(UINT id, UINT code, HWND control) {
   if (control && RebarCommand(id, code, control)) return;
-  if (id >= ID_RECENT_FILE_FIRST && id <= ID_RECENT_FILE_LAST) {
-    OpenHistoryEntry(g_app.settings.fileHistory, id - ID_RECENT_FILE_FIRST);
-    return;
-  }
-  if (id >= ID_RECENT_PROJECT_FIRST && id <= ID_RECENT_PROJECT_LAST) {
-    OpenHistoryEntry(g_app.settings.projectHistory, id - ID_RECENT_PROJECT_FIRST);
-    return;
-  }
-  if (IsTextDocCommand(id)) {
-    DocumentCommand(id);
-    return;
-  }
+  DispatchCommand(id);
+}
+
+bool HandleShellCommand(UINT id) {
   switch (id) {
     case ID_CLOSE_WEBPANE:
-      F().webPaneShown = false;
+      Frame().webPaneShown = false;
       FrameRelayout();
-      return;
-    case ID_FILE_EXIT: SendMessageA(g_app.frame, WM_CLOSE, 0, 0); return;
-    case ID_FILE_NEW: CreateTextDocumentWindow(std::string(), kDocText, kTabColourGrey, nullptr); return;
-    case ID_FILE_CLOSE:
-      if (HWND active = ActiveDocumentWindow()) SendMessageA(active, WM_CLOSE, 0, 0);
-      return;
-    case ID_FILE_OPEN: case ID_FILE_SAVE: case ID_FILE_SAVEAS: case ID_FILE_SAVEALL: case ID_FILE_ENCODING:
-      DispatchFileCommand(id);
-      return;
-    case ID_SEARCH_FIND: case ID_SEARCH_REPLACE: case ID_SEARCH_FINDNEXT:
-      DispatchSearchCommand(id);
-      return;
-    case ID_HELP_ABOUT: ShowAboutPlaceholder(); return;
+      return true;
+    case ID_FILE_EXIT: SendMessageA(g_app.frame, WM_CLOSE, 0, 0); return true;
+    case ID_HELP_ABOUT: ShowAboutPlaceholder(); return true;
     case ID_HELP_TOPICS: {
       std::string page = g_app.ProgramDir + "Topics\\index.html";
       ShellExecuteA(g_app.frame, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-      return;
+      return true;
     }
-    case ID_HELP_HOMEPAGE: ShellExecuteA(g_app.frame, "open", kHomePage, nullptr, nullptr, SW_SHOWNORMAL); return;
-    case ID_VIEW_PROJECTVIEW: ToggleProjectView(); return;
-    case ID_VIEW_TOPMOST: ToggleTopmost(); return;
-    case ID_VIEW_RIGHTTURN: ToggleRightTurn(); return;
-    case ID_TAB_RECYCLE: MoveToRecycleBin(); return;
+    case ID_HELP_HOMEPAGE: ShellExecuteA(g_app.frame, "open", kHomePage, nullptr, nullptr, SW_SHOWNORMAL); return true;
+    case ID_VIEW_PROJECTVIEW: ToggleProjectView(); return true;
+    case ID_VIEW_TOPMOST: ToggleTopmost(); return true;
+    case ID_VIEW_RIGHTTURN: ToggleRightTurn(); return true;
+    case ID_TAB_RECYCLE: MoveToRecycleBin(); return true;
     case ID_TAB_COPYPATH: {
       const int slot = ActiveSlot();
       if (slot >= 0 && !g_app.docs.slots[slot].path.empty()) PutTextOnClipboard(g_app.docs.slots[slot].path);
-      return;
+      return true;
     }
-    case ID_TAB_CLOSEOTHERS: CloseOthers(); return;
-    case ID_TAB_OPENFOLDER: OpenFolder(); return;
-    case ID_TABCOLOR_RED: SetTabColour(kTabColourRed); return;
-    case ID_TABCOLOR_GREEN: SetTabColour(kTabColourGreen); return;
-    case ID_TABCOLOR_BLUE: SetTabColour(kTabColourBlue); return;
-    case ID_TABCOLOR_YELLOW: SetTabColour(kTabColourYellow); return;
-    case ID_TABCOLOR_GREY: SetTabColour(kTabColourGrey); return;
-    case ID_TABCOLOR_WHITE: SetTabColour(kTabColourWhite); return;
-    case ID_TABCOLOR_CUSTOM: ChooseCustomTabColour(); return;
+    case ID_TAB_CLOSEOTHERS: CloseOthers(); return true;
+    case ID_TAB_OPENFOLDER: OpenFolder(); return true;
+    case ID_TABCOLOR_RED: SetTabColour(kTabColourRed); return true;
+    case ID_TABCOLOR_GREEN: SetTabColour(kTabColourGreen); return true;
+    case ID_TABCOLOR_BLUE: SetTabColour(kTabColourBlue); return true;
+    case ID_TABCOLOR_YELLOW: SetTabColour(kTabColourYellow); return true;
+    case ID_TABCOLOR_GREY: SetTabColour(kTabColourGrey); return true;
+    case ID_TABCOLOR_WHITE: SetTabColour(kTabColourWhite); return true;
+    case ID_TABCOLOR_CUSTOM: ChooseCustomTabColour(); return true;
+  }
+  return false;
+}
+
+bool HandleUnbuiltCommand(UINT id) {
+  switch (id) {
     // Project and compile commands have states and help texts but no action in the frame.
     case ID_PROJECT_OPEN: case ID_PROJECT_CLOSE: case ID_PROJECT_SAVE:
     case ID_BUILD_DEBUGRUN: case ID_BUILD_RELEASE: case ID_BUILD_DEBUG:
-      return;
-    case ID_TOOL_OPTIONS: case ID_PROJECT_OPTIONS: case ID_FILE_PRINT: case ID_FILE_PAGESETUP:
-    case ID_FILE_PREVIEW: case ID_SEARCH_WEB: case ID_VIEW_BAND1: case ID_VIEW_BAND2: case ID_VIEW_BAND3:
-    case ID_VIEW_BAND4: case ID_VIEW_BAND5: case ID_VIEW_NOGRIPPER: case ID_VIEW_RESETBANDS:
-      CommandNotAvailable(id);
-      return;
+      return true;
   }
+  CommandNotAvailable(id);
+  return true;
 }
 
 void ShowTabContextMenu() {
@@ -228,7 +185,7 @@ void ShowTabContextMenu() {
     TabCtrl_SetCurSel(tabs, index);
     ActivateSelectedTab();
   }
-  HMENU menu = g_app.menus.tab;
+  HMENU menu = g_app.menus.tab.sub;
   const int slot = ActiveSlot();
   if (!menu || slot < 0) return;
   const DocumentSlot& s = g_app.docs.slots[slot];
