@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "files/paths.h"
+#include "platform/sjis.h"
 #include "search/plain_search.h"
 
 std::string TrimSearchText(std::string_view text) { return std::string(TruncateSjis(text, kSearchTextMax)); }
@@ -32,9 +33,26 @@ SearchHit FindInText(const char* text, int len, int from, const std::string& nee
 }
 
 ReplacementHit NextReplacement(const char* text, int len, int from, const std::string& needle,
-                               const std::string& replacement, bool matchCase, bool regex, const RegexApi* api) {
-  if (regex && text && len > 0 && !needle.empty() && from >= 0 && from < len) {
-    return RunRegexReplacement(ApiOrMissing(api), text, len, from, needle, replacement, matchCase);
+                               const std::string& replacement, bool matchCase, bool regex, const RegexApi* api,
+                               ReplaceStep step) {
+  if (regex) {
+    const bool empties = step != ReplaceStep::kOne;
+    if (!text || len <= 0 || needle.empty() || from < 0 || from > len || (from == len && !empties)) {
+      return ReplacementHit();
+    }
+    for (;;) {
+      ReplacementHit hit =
+          RunRegexReplacement(ApiOrMissing(api), text, len, from, needle, replacement, matchCase, empties);
+      if (!hit.Found() || hit.length > 0 || !empties) return hit;
+      // A document has no place between the CR and LF of a line end.
+      const bool splitsLineEnd = hit.pos > 0 && hit.pos < len && text[hit.pos - 1] == '\r' && text[hit.pos] == '\n';
+      if (!hit.replacement.empty() && !(hit.pos == from && step == ReplaceStep::kNext) && !splitsLineEnd) return hit;
+      // Not taken: search on from the next character, where an empty match
+      // is new again. Each turn moves on by a character.
+      if (hit.pos >= len) return ReplacementHit();
+      from = hit.pos + SjisCharLen(text + hit.pos, text + len);
+      step = ReplaceStep::kFirst;
+    }
   }
   ReplacementHit out;
   static_cast<SearchHit&>(out) = FindInText(text, len, from, needle, matchCase, false, api);
@@ -47,8 +65,9 @@ ReplaceAllResult ReplaceAllInText(const char* text, int len, const std::string& 
   ReplaceAllResult r;
   int copied = 0;
   int from = 0;
+  ReplaceStep step = ReplaceStep::kFirst;
   for (;;) {
-    ReplacementHit hit = NextReplacement(text, len, from, needle, replacement, matchCase, regex, api);
+    ReplacementHit hit = NextReplacement(text, len, from, needle, replacement, matchCase, regex, api, step);
     if (hit.Error()) {
       r = ReplaceAllResult();
       r.status = SearchStatus::kError;
@@ -60,6 +79,7 @@ ReplaceAllResult ReplaceAllInText(const char* text, int len, const std::string& 
     r.text.append(text + copied, text + hit.pos);
     r.text += hit.replacement;
     copied = from = hit.pos + hit.length;
+    step = ReplaceStep::kNext;
     ++r.count;
   }
   if (r.count == 0) return r;

@@ -21,10 +21,18 @@ std::string TrimSearchText(std::string_view text);
 SearchHit FindInText(const char* text, int len, int from, const std::string& needle, bool matchCase, bool regex,
                      const RegexApi* api);
 
+// Which matches a replacement takes. kOne (the replace button): the first
+// match, an empty one counting as none. kFirst and kNext (replace all): empty
+// matches too, one per position: kNext takes none at `from`, where the
+// previous replacement ended. An empty match that would be replaced by
+// nothing changes nothing and is passed over.
+enum class ReplaceStep { kOne, kFirst, kNext };
+
 // The next replacement of a replace-all loop: where the next match is and
 // what replaces it (for a regular expression, its substitution in context).
 ReplacementHit NextReplacement(const char* text, int len, int from, const std::string& needle,
-                               const std::string& replacement, bool matchCase, bool regex, const RegexApi* api);
+                               const std::string& replacement, bool matchCase, bool regex, const RegexApi* api,
+                               ReplaceStep step = ReplaceStep::kOne);
 
 struct ReplaceAllResult {
   SearchStatus status = SearchStatus::kNotFound;  // kFound when at least one replacement was made
@@ -34,7 +42,8 @@ struct ReplaceAllResult {
 };
 
 // Every match replaced in one pass; each search starts after the previous
-// replacement, so replacing "a" by "aa" ends.
+// replacement, so replacing "a" by "aa" ends. Empty matches are replaced
+// once per position ("^" by "// " prefixes every line).
 ReplaceAllResult ReplaceAllInText(const char* text, int len, const std::string& needle,
                                   const std::string& replacement, bool matchCase, bool regex, const RegexApi* api);
 

@@ -45,11 +45,12 @@ SearchHit FindInDocument(TextDocument& doc, int from, const std::string& needle,
 
 ReplacementHit NextReplacementInDocument(TextDocument& doc, int from, const std::string& needle,
                                          const std::string& replacement, bool matchCase, bool regex,
-                                         const RegexApi* api, int* context) {
-  if (from < 0 || from >= doc.Length() || needle.empty()) return ReplacementHit();
+                                         const RegexApi* api, int* context, ReplaceStep step) {
+  const int last = step == ReplaceStep::kOne || !regex ? doc.Length() - 1 : doc.Length();
+  if (from < 0 || from > last || needle.empty()) return ReplacementHit();
   int start, len;
   const char* text = Subject(doc, from, regex, context, start, len);
-  ReplacementHit hit = NextReplacement(text, len, from - start, needle, replacement, matchCase, regex, api);
+  ReplacementHit hit = NextReplacement(text, len, from - start, needle, replacement, matchCase, regex, api, step);
   if (hit.Found()) hit.pos += start;
   return hit;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "editor/text_document.h"
+#include "search/find_core.h"
 #include "search/regex_calls.h"
 
 // How many bytes before the search start a regular expression may look back
@@ -28,7 +29,10 @@ SearchHit FindInDocument(TextDocument& doc, int from, const std::string& needle,
                          const RegexApi* api, int* context = nullptr);
 
 // The next match from `from` and the text that replaces it; for a regular
-// expression the substitution is made in the context of the document.
+// expression the substitution is made in the context of the document. Empty
+// matches are taken as `step` says (with kFirst and kNext `from` may be the
+// document's length).
 ReplacementHit NextReplacementInDocument(TextDocument& doc, int from, const std::string& needle,
                                          const std::string& replacement, bool matchCase, bool regex,
-                                         const RegexApi* api, int* context = nullptr);
+                                         const RegexApi* api, int* context = nullptr,
+                                         ReplaceStep step = ReplaceStep::kOne);

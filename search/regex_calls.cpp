@@ -38,10 +38,10 @@ bool SpanInside(const char* b, const char* e, const char* lo, const char* hi) {
 }  // namespace
 
 SearchHit RunRegexMatch(const RegexApi& api, const char* text, int len, int from, const std::string& pattern,
-                        bool matchCase) {
+                        bool matchCase, bool emptyMatches) {
   if (!api.Usable()) return Fail(kRegexLibraryMissing);
   SearchHit hit;
-  if (!text || from < 0 || from >= len) return hit;
+  if (!text || from < 0 || from > len || (from == len && !emptyMatches)) return hit;
   const std::string cmd = BuildMatchCommand(pattern, matchCase);
   char err[BREGEXP_ERROR_TEXT_SIZE] = {0};
   ResultHolder res(api);
@@ -52,7 +52,7 @@ SearchHit RunRegexMatch(const RegexApi& api, const char* text, int len, int from
   if (!SpanInside(res.r->outp, res.r->outendp, text + from, text + len)) {
     return Fail("正規表現ライブラリの結果が正しくありません。");
   }
-  if (res.r->outendp == res.r->outp) return hit;
+  if (res.r->outendp == res.r->outp && !emptyMatches) return hit;
   hit.status = SearchStatus::kFound;
   hit.pos = static_cast<int>(res.r->outp - text);
   hit.length = static_cast<int>(res.r->outendp - res.r->outp);
@@ -82,12 +82,13 @@ SearchStatus RunRegexSubstitute(const RegexApi& api, const char* subject, int le
 }
 
 ReplacementHit RunRegexReplacement(const RegexApi& api, const char* text, int len, int from,
-                                   const std::string& pattern, const std::string& replacement, bool matchCase) {
+                                   const std::string& pattern, const std::string& replacement, bool matchCase,
+                                   bool emptyMatches) {
   ReplacementHit out;
   if (!api.substEx) {
     // Without the in-context call: find the match, then substitute within
     // the matched text alone.
-    static_cast<SearchHit&>(out) = RunRegexMatch(api, text, len, from, pattern, matchCase);
+    static_cast<SearchHit&>(out) = RunRegexMatch(api, text, len, from, pattern, matchCase, emptyMatches);
     if (!out.Found()) return out;
     std::string err;
     SearchStatus st = RunRegexSubstitute(api, text + out.pos, out.length, pattern, replacement, matchCase,
@@ -101,7 +102,7 @@ ReplacementHit RunRegexReplacement(const RegexApi& api, const char* text, int le
     static_cast<SearchHit&>(out) = Fail(kRegexLibraryMissing);
     return out;
   }
-  if (!text || from < 0 || from >= len) return out;
+  if (!text || from < 0 || from > len || (from == len && !emptyMatches)) return out;
   const std::string cmd = BuildSubstCommand(pattern, replacement, matchCase);
   char err[BREGEXP_ERROR_TEXT_SIZE] = {0};
   ResultHolder res(api);
@@ -116,7 +117,7 @@ ReplacementHit RunRegexReplacement(const RegexApi& api, const char* text, int le
     static_cast<SearchHit&>(out) = Fail("正規表現ライブラリの結果が正しくありません。");
     return out;
   }
-  if (res.r->matchendp == res.r->matchp) return out;
+  if (res.r->matchendp == res.r->matchp && !emptyMatches) return out;
   out.status = SearchStatus::kFound;
   out.pos = static_cast<int>(res.r->matchp - text);
   out.length = static_cast<int>(res.r->matchendp - res.r->matchp);

@@ -33,17 +33,19 @@ struct ReplacementHit : SearchHit {
 // Message used when the library could not be loaded.
 extern const char kRegexLibraryMissing[];
 
-// First non-empty match at or after `from` in text[0, len); the position is
-// taken from the match itself. An empty match counts as no match.
+// First match at or after `from` in text[0, len); the position is taken from
+// the match itself. An empty match counts as no match unless `emptyMatches`
+// (then `from` may also be len).
 SearchHit RunRegexMatch(const RegexApi& api, const char* text, int len, int from, const std::string& pattern,
-                        bool matchCase);
+                        bool matchCase, bool emptyMatches = false);
 
 // The subject with its first match replaced (status kFound), kNotFound, or kError.
 SearchStatus RunRegexSubstitute(const RegexApi& api, const char* subject, int len, const std::string& pattern,
                                 const std::string& replacement, bool matchCase, std::string& out,
                                 std::string& errorText);
 
-// First non-empty match at or after `from` and its replacement text,
-// computed in the context of the whole text.
+// First match at or after `from` and its replacement text, computed in the
+// context of the whole text; empty matches as in RunRegexMatch.
 ReplacementHit RunRegexReplacement(const RegexApi& api, const char* text, int len, int from,
-                                   const std::string& pattern, const std::string& replacement, bool matchCase);
+                                   const std::string& pattern, const std::string& replacement, bool matchCase,
+                                   bool emptyMatches = false);

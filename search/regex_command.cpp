@@ -29,9 +29,9 @@ std::string BuildMatchCommand(std::string_view pattern, bool matchCase) {
   cmd.reserve(pattern.size() + 8);
   cmd += 'm';
   cmd += d;
-  cmd += '(';
+  // The pattern goes in as typed: wrapped in a group, (a)\1 would become
+  // ((a)\1), whose \1 names the unfinished outer group and never matches.
   cmd += pattern;
-  cmd += ')';
   cmd += d;
   return cmd + Flags(matchCase);
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-// "m/(pattern)/k", or with "#" when the pattern holds "/", or "@" when it
+// "m/pattern/k", or with "#" when the pattern holds "/", or "@" when it
 // holds both; "i" is appended unless letter case must match. A pattern with
 // all three cannot be delimited: the library then reports the error.
 std::string BuildMatchCommand(std::string_view pattern, bool matchCase);

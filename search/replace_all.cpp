@@ -11,8 +11,10 @@ ReplaceAllOutcome ReplaceAllInDocument(EditableText& text, const std::string& ne
   doc.PlaceSelection(0, 0);
   int from = 0;
   int context = -1;
+  ReplaceStep step = ReplaceStep::kFirst;
   while (!needle.empty()) {
-    ReplacementHit hit = NextReplacementInDocument(doc, from, needle, replacement, matchCase, regex, api, &context);
+    ReplacementHit hit =
+        NextReplacementInDocument(doc, from, needle, replacement, matchCase, regex, api, &context, step);
     if (hit.Error()) {
       out.status = SearchStatus::kError;
       out.errorText = hit.errorText;
@@ -26,6 +28,7 @@ ReplaceAllOutcome ReplaceAllInDocument(EditableText& text, const std::string& ne
     if (doc.Version() == before) break;
     ++out.count;
     from = hit.pos + static_cast<int>(hit.replacement.size());
+    step = ReplaceStep::kNext;  // no second, empty match where this one ended
   }
   if (out.count > 0) out.status = SearchStatus::kFound;
   return out;

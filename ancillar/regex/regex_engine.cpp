@@ -49,6 +49,7 @@ struct RegexProgram {
   Regex re;
   std::u32string format;
   std::string prefix;  // bytes every match begins with, or empty
+  bool keep = false;   // the pattern holds "\K": a match need not begin where its attempt began
 };
 
 namespace {
@@ -97,6 +98,16 @@ std::string MessageFor(rc::error_type code) {
   }
 }
 
+// Does the pattern use "\K"? (An escaped backslash followed by "K" does not.)
+bool HoldsKeep(const std::u32string& pattern) {
+  for (size_t i = 0; i + 1 < pattern.size(); ++i) {
+    if (pattern[i] != '\\') continue;
+    if (pattern[i + 1] == 'K') return true;
+    ++i;
+  }
+  return false;
+}
+
 std::string CompileMessage(const boost::regex_error& e) {
   std::string m = MessageFor(e.code());
   if (e.code() != rc::error_complexity && e.code() != rc::error_stack && e.code() != rc::error_space) {
@@ -123,6 +134,7 @@ std::shared_ptr<const RegexProgram> Compile(std::string_view command, std::strin
     return nullptr;
   }
   prog->format = Decode(c.replacement, c.sjis);
+  prog->keep = HoldsKeep(pattern);
   if (!c.extended) {
     for (char32_t ch : RequiredLiteralPrefix(pattern)) AppendCode(prog->prefix, ch);
   }
@@ -131,11 +143,17 @@ std::shared_ptr<const RegexProgram> Compile(std::string_view command, std::strin
 
 // ---- searching
 
+// The text of one call. Its iterators share the run cache, so the Subject
+// stays in place while any of them is in use.
 struct Subject {
   const Byte* text;
   const Byte* end;
   bool sjis;
-  SjisIterator At(const Byte* p) const { return SjisIterator(p, text, end, sjis); }
+  mutable SjisRunCache runs;
+  Subject(const Byte* t, const Byte* e, bool s) : text(t), end(e), sjis(s) {}
+  Subject(const Subject&) = delete;
+  Subject& operator=(const Subject&) = delete;
+  SjisIterator At(const Byte* p) const { return SjisIterator(p, text, end, sjis, &runs); }
   int CharLen(const Byte* p) const { return (sjis && IsSjisLead(*p) && p + 1 < end) ? 2 : 1; }
 };
 
@@ -143,10 +161,11 @@ rc::match_flag_type FlagsAt(const Subject& s, const Byte* from) {
   return from > s.text ? rc::match_prev_avail : rc::match_default;
 }
 
+// `wholeBudget`: one search over the whole rest, allowed work in proportion.
 bool SearchFrom(const Subject& s, const Regex& re, const Byte* from, const Byte* last, Match& m,
-                rc::match_flag_type extra) {
+                rc::match_flag_type extra, bool wholeBudget = false) {
   const std::ptrdiff_t bytes = last - from;
-  g_stateBudget = kBaseStates + kStatesPerByte * (bytes < kBlockBytes ? bytes : kBlockBytes);
+  g_stateBudget = kBaseStates + kStatesPerByte * (bytes < kBlockBytes || wholeBudget ? bytes : kBlockBytes);
   return boost::regex_search(s.At(from), s.At(last), m, re, FlagsAt(s, from) | extra, s.At(s.text));
 }
 
@@ -176,6 +195,9 @@ bool Find(const RegexProgram& prog, const Subject& s, const Byte* from, Match& m
     }
     return false;
   }
+  // Blocks need every match to begin where its attempt began; "\K" moves
+  // the beginning, so such a pattern is searched in one go.
+  if (prog.keep) return SearchFrom(s, re, from, s.end, m, rc::match_default, true);
   const Byte* a = from;
   for (;;) {
     const Byte* b = BlockEnd(s, a);
@@ -189,10 +211,27 @@ bool Find(const RegexProgram& prog, const Subject& s, const Byte* from, Match& m
       const Byte* start = partial[0].first.base();
       if (SearchFrom(s, re, start, s.end, m, rc::match_continuous)) return true;
       if (start >= b) break;
-      a = start + s.CharLen(start);
+      if (start > a) a = start;
+      a += s.CharLen(a);
     }
     a = b;
   }
+}
+
+const char kKeepOutOfOrder[] =
+    "\\K を先読み・後読みの中で使ったため、一致の始まりが終わりより後ろ（または検索の開始より前）になりました。"
+    "このような \\K は使えません。";
+
+// Find, refusing a match whose start lies after its end or before `from`
+// ("\K" inside a look-around): no loop could go on from it. 1, 0 or -1.
+int FindInOrder(const RegexProgram& prog, const Subject& s, const Byte* from, Match& m, std::string& error) {
+  if (!Find(prog, s, from, m)) return 0;
+  const Byte* b = m[0].first.base();
+  if (b < from || b > m[0].second.base()) {
+    error = kKeepOutOfOrder;
+    return -1;
+  }
+  return 1;
 }
 
 void FillSpan(const Match& m, RegexSpan& span) {
@@ -229,7 +268,7 @@ int Guard(std::string& error, Fn fn) {
 }
 
 Subject MakeSubject(const RegexProgram& prog, const char* text, const char* end) {
-  return Subject{reinterpret_cast<const Byte*>(text), reinterpret_cast<const Byte*>(end), prog.command.sjis};
+  return Subject(reinterpret_cast<const Byte*>(text), reinterpret_cast<const Byte*>(end), prog.command.sjis);
 }
 
 }  // namespace
@@ -269,9 +308,9 @@ int RegexFind(const RegexProgram& program, const char* text, const char* from, c
   return Guard(error, [&] {
     Subject s = MakeSubject(program, text, end);
     Match m;
-    if (!Find(program, s, reinterpret_cast<const Byte*>(from), m)) return 0;
-    FillSpan(m, match);
-    return 1;
+    const int rc = FindInOrder(program, s, reinterpret_cast<const Byte*>(from), m, error);
+    if (rc > 0) FillSpan(m, match);
+    return rc;
   });
 }
 
@@ -285,7 +324,15 @@ int RegexSubstitute(const RegexProgram& program, const char* text, const char* f
     const Byte* lastEnd = nullptr;
     out.clear();
     Match m;
-    while (pos <= s.end && Find(program, s, pos, m)) {
+    // Every turn moves pos on: a match never begins before pos nor ends
+    // before it begins, and after an empty one the next character is passed.
+    for (;;) {
+      const int rc = pos <= s.end ? FindInOrder(program, s, pos, m, error) : 0;
+      if (rc < 0) {
+        out.clear();
+        return -1;
+      }
+      if (rc == 0) break;
       const Byte* b = m[0].first.base();
       const Byte* e = m[0].second.base();
       if (b == e && b == lastEnd) {
@@ -325,7 +372,8 @@ int RegexReplacementOf(const RegexProgram& program, const char* text, const char
     Subject s = MakeSubject(program, text, end);
     Match m;
     replacement.clear();
-    if (!Find(program, s, reinterpret_cast<const Byte*>(from), m)) return 0;
+    const int rc = FindInOrder(program, s, reinterpret_cast<const Byte*>(from), m, error);
+    if (rc <= 0) return rc;
     FillSpan(m, match);
     AppendReplacement(program, m, replacement);
     return 1;

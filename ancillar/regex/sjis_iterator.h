@@ -8,6 +8,14 @@
 
 #include "platform/sjis.h"
 
+// The run of lead-range bytes last stepped back into, shared by the iterators
+// of one search: stepping back inside a long run (字 is 0x8E 0x9A) then costs
+// the bytes newly passed, not a walk to the run's start at every step.
+struct SjisRunCache {
+  const unsigned char* start = nullptr;  // where the run begins: the range start or just after a non-lead byte
+  const unsigned char* top = nullptr;    // every byte of [start, top) is in the lead range
+};
+
 class SjisIterator {
  public:
   using iterator_category = std::bidirectional_iterator_tag;
@@ -17,8 +25,10 @@ class SjisIterator {
   using reference = char32_t;
 
   SjisIterator() = default;
-  SjisIterator(const unsigned char* p, const unsigned char* begin, const unsigned char* end, bool sjis)
-      : p_(p), begin_(begin), end_(end), sjis_(sjis) {}
+  // `runs` (may be null) must outlive the iterator and serve one range only.
+  SjisIterator(const unsigned char* p, const unsigned char* begin, const unsigned char* end, bool sjis,
+               SjisRunCache* runs = nullptr)
+      : p_(p), begin_(begin), end_(end), runs_(runs), sjis_(sjis) {}
 
   char32_t operator*() const {
     unsigned c = *p_;
@@ -63,15 +73,33 @@ class SjisIterator {
   const unsigned char* StepBack(const unsigned char* p) const {
     if (!sjis_ || p - begin_ < 2) return p - 1;
     const unsigned char* q = p - 2;
-    const unsigned char* b = q;
-    while (b > begin_ && IsSjisLead(b[-1])) --b;
     if (!IsSjisLead(*q)) return p - 1;
-    return ((q - b) % 2 == 0) ? q : p - 1;
+    return ((q - RunStart(q)) % 2 == 0) ? q : p - 1;
+  }
+
+  // Start of the run of lead-range bytes holding q (itself one).
+  const unsigned char* RunStart(const unsigned char* q) const {
+    SjisRunCache* c = runs_;
+    if (c && c->start && c->start <= q && q <= c->top) return c->start;
+    const unsigned char* b = q;
+    while (b > begin_ && IsSjisLead(b[-1])) {
+      if (c && c->start && b == c->top) {
+        b = c->start;  // the cached run goes on below
+        break;
+      }
+      --b;
+    }
+    if (c) {
+      c->start = b;
+      c->top = q + 1;
+    }
+    return b;
   }
 
   const unsigned char* p_ = nullptr;
   const unsigned char* prev_ = nullptr;  // start of the previous character when known
   const unsigned char* begin_ = nullptr;
   const unsigned char* end_ = nullptr;
+  SjisRunCache* runs_ = nullptr;
   bool sjis_ = true;
 };

@@ -229,3 +229,55 @@ TEST(RegexEngine, SubMatchesAreReported) {
   EXPECT_EQ(std::string(res->startp[3], res->endp[3]), "value");
   BRegfree(res);
 }
+
+TEST(RegexEngine, KeepInsideALookAroundIsRefusedNotLooped) {
+  // "\K" in a look-ahead puts the start of the match after its end, and in a
+  // look-behind it can put it before the search start: such a match is an
+  // error of its own, never a substitution that finds it again and again.
+  struct Case {
+    const char* command;
+    const char* subject;
+  };
+  for (const Case& c : {Case{"s/ab(?=c\\Kd)/X/kg", "abcd"}, Case{"s/(?=ab\\K)/X/kg", "abab"},
+                        Case{"s/(?=ab\\K)/X/k", "xab"}, Case{"s/x*(?=a\\K)/-/kg", "aaa"}}) {
+    std::string out, err;
+    EXPECT_EQ(EngineSubst(c.command, c.subject, out, &err), -1) << c.command;
+    EXPECT_TRUE(Contains(err, "\\K")) << c.command << ": " << err;
+  }
+  auto r = EngineMatch("m/(?=ab\\K)/k", "ab");
+  EXPECT_EQ(r.rc, -1);
+  EXPECT_TRUE(Contains(r.error, "\\K")) << r.error;
+  const std::string s = "ab";
+  BREGEXP* res = nullptr;
+  char err[BREGEXP_ERROR_TEXT_SIZE];
+  EXPECT_EQ(BMatchEx("m/(?<=\\Ka)b/k", s.data(), s.data() + 1, s.data() + 2, &res, err), -1);
+  EXPECT_TRUE(Contains(err, "\\K")) << err;
+  EXPECT_EQ(BSubstEx("s/ab(?=\\K)/X/k", s.data(), s.data(), s.data() + 2, &res, err), 1);
+  EXPECT_EQ(res->matchp, res->matchendp);  // an empty match at the end: start and end agree
+  EXPECT_EQ(BSubstEx("s/a(?=b\\K)/X/k", s.data(), s.data(), s.data() + 2, &res, err), -1);
+  EXPECT_EQ(res, nullptr);
+  // "\K" where it keeps the match in order still works.
+  std::string out;
+  EXPECT_EQ(EngineSubst("s/a\\Kb/X/kg", "abab", out), 1);
+  EXPECT_EQ(out, "aXaX");
+  r = EngineMatch("m/表\\K示/k", "表示");
+  EXPECT_EQ(r.pos, 2);
+  EXPECT_EQ(r.len, 2);
+  EXPECT_EQ(EngineSubst("s/(?<=\\Ka)b/X/k", "ab", out), 1);
+  EXPECT_EQ(out, "X");
+}
+
+TEST(RegexEngine, GlobalSubstitutionTakesOneMatchPerPosition) {
+  struct Case {
+    const char* command;
+    const char* subject;
+    const char* expected;
+  };
+  for (const Case& c : {Case{"s/^/> /kg", "ab\r\ncd", "> ab\r\n> cd"}, Case{"s/$/;/kg", "ab\r\ncd", "ab;\r\ncd;"},
+                        Case{"s/a*?/-/kg", "aa", "-a-a-"}, Case{"s/\\b/|/kg", "a b", "|a| |b|"},
+                        Case{"s/(?=示)|(?<=表)/|/kg", "表示", "表|示"}, Case{"s/x*/-/kg", "表x示", "-表-示-"}}) {
+    std::string out;
+    EXPECT_EQ(EngineSubst(c.command, c.subject, out), 1) << c.command;
+    EXPECT_EQ(out, c.expected) << c.command;
+  }
+}

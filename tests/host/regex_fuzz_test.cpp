@@ -5,9 +5,15 @@
 #include <random>
 #include <string>
 
+#include <memory>
+
 #include "ancillar/regex/regex_command_parse.h"
+#include "editor/text_document.h"
+#include "editor/undo_ring.h"
 #include "regex_test_api.h"
 #include "search/find_core.h"
+#include "search/regex_command.h"
+#include "search/replace_all.h"
 
 namespace {
 
@@ -89,6 +95,59 @@ TEST(RegexFuzz, MatcherSurvivesRandomPatternsAndSubjects) {
       EXPECT_LE(res->outendp, subject.data() + subject.size());
     }
     BRegfree(res);
+    ++runs;
+  }
+}
+
+// Patterns made of pieces that match empty strings, look around and move the
+// start of a match ("\\K"): every loop that steps from match to match must end,
+// taking at most one match per position.
+TEST(RegexFuzz, MatchLoopsAlwaysMoveOn) {
+  static const char* const kPieces[] = {"a",      "b*",      "a*?",   "^",          "$",         "\\b",
+                                        "(?=a)",  "(?<=b)",  "\\K", "(?=a\\K)", "(?<=\\Ka)", "|",
+                                        "x?",     ".",       "表",    "(a)\\1",   "(?!b)",     "\\r?\\n"};
+  std::mt19937 rng(4242);
+  std::uniform_int_distribution<size_t> piece(0, sizeof kPieces / sizeof kPieces[0] - 1);
+  const RegexApi apis[] = {EngineApi(), EngineApi(false)};
+  const auto stop = std::chrono::steady_clock::now() + std::chrono::duration<double>(FuzzSeconds() / 2);
+  int runs = 0;
+  while (std::chrono::steady_clock::now() < stop || runs < 100) {
+    std::string pattern;
+    for (int n = 1 + static_cast<int>(rng() % 3); n > 0; --n) pattern += kPieces[piece(rng)];
+    const std::string subject = RandomBytes(rng, 40, kSubjectAlphabet);
+    const std::string replacement = (rng() & 1) ? "<$&>" : "";
+    const int len = static_cast<int>(subject.size());
+    SCOPED_TRACE("pattern " + pattern);
+    // The library's own "g" loop: one replacement per position at most.
+    BREGEXP* res = nullptr;
+    char err[BREGEXP_ERROR_TEXT_SIZE];
+    const std::string cmd = BuildSubstCommand(pattern, replacement, true) + "g";
+    if (BSubst(cmd.c_str(), subject.data(), subject.data() + len, &res, err) > 0) {
+      EXPECT_LE(res->nsubst, len + 1);
+    }
+    BRegfree(res);
+    const RegexApi& api = apis[rng() % 2];
+    // Find next from the end of each match, and the match list.
+    int found = 0;
+    for (int from = 0;;) {
+      SearchHit h = FindInText(subject.data(), len, from, pattern, true, true, &api);
+      if (!h.Found()) break;
+      ASSERT_GE(h.pos, from);
+      ASSERT_GT(h.length, 0);
+      from = h.pos + h.length;
+      ASSERT_LE(++found, len);
+    }
+    MatchList list = FillMatchList(subject.data(), len, pattern, true, true, &api);
+    EXPECT_LE(list.entries.size(), subject.size() / 2 + 1);
+    // Replace all over the text and in a document.
+    ReplaceAllResult all = ReplaceAllInText(subject.data(), len, pattern, replacement, true, true, &api);
+    EXPECT_LE(all.count, len + 1);
+    DocumentSlot slot;
+    slot.kind = kDocText;
+    slot.text = std::make_unique<TextDocument>(subject, kDocText);
+    slot.undo = std::make_unique<UndoRing>();
+    ReplaceAllOutcome doc = ReplaceAllInDocument(slot, pattern, replacement, true, true, &api);
+    EXPECT_LE(doc.count, len + 1);
     ++runs;
   }
 }

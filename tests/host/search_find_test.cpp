@@ -181,3 +181,22 @@ TEST(SearchHistory, AddMovesOrShifts) {
   HistoryAdd(h, "");
   EXPECT_EQ(h[0], "t10");
 }
+
+TEST(SearchFind, KeepInsideALookAheadStopsEveryLoopWithTheLibrarysText) {
+  const RegexApi api = EngineApi();
+  const RegexApi plainApi = EngineApi(false);
+  const std::string text = "abcd\r\nab";
+  const int len = static_cast<int>(text.size());
+  for (const char* pattern : {"ab(?=c\\Kd)", "(?=ab\\K)"}) {
+    for (const RegexApi* a : {&api, &plainApi}) {
+      SearchHit h = Find(text, pattern, true, true, 0, a);
+      ASSERT_TRUE(h.Error()) << pattern;
+      EXPECT_NE(h.errorText.find("\\K"), std::string::npos) << h.errorText;
+      MatchList list = FillMatchList(text.data(), len, pattern, true, true, a);
+      EXPECT_TRUE(list.error);
+      ReplaceAllResult all = ReplaceAllInText(text.data(), len, pattern, "X", true, true, a);
+      EXPECT_EQ(all.status, SearchStatus::kError);
+      EXPECT_NE(all.errorText.find("\\K"), std::string::npos) << all.errorText;
+    }
+  }
+}

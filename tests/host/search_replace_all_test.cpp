@@ -11,6 +11,7 @@
 #include "regex_test_api.h"
 #include "search/find_core.h"
 #include "search/find_next.h"
+#include "search/regex_command.h"
 #include "search/replace_all.h"
 #include "search/replace_selection.h"
 
@@ -231,7 +232,8 @@ TEST(SearchReplaceAll, AgreesWithTheWholeTextReplacement) {
   // on their own).
   const char* pieces[] = {"a", "b", "ab", "表", "ソ", "\\", "\r\n", " ", "A", "ｂ", "@"};
   const char* plainNeedles[] = {"a", "ab", "\\", "表", "b ", "\r\n", "A"};
-  const char* regexNeedles[] = {"a+", "ab|b", "b$", "[表ソ]", "\\\\", "a(b)?", "A.", "ｂ+"};
+  const char* regexNeedles[] = {"a+", "ab|b", "b$", "[表ソ]", "\\\\", "a(b)?", "A.", "ｂ+", "^", "$", "b*", "(?=a)"};
+  const int regexCount = static_cast<int>(sizeof regexNeedles / sizeof regexNeedles[0]);
   const char* replacements[] = {"", "x", "aa", "$&$&", "表", "\\"};
   uint64_t s = 12345;
   auto next = [&s](int n) {
@@ -244,7 +246,7 @@ TEST(SearchReplaceAll, AgreesWithTheWholeTextReplacement) {
     for (int i = 0; i < n; ++i) text += pieces[next(11)];
     const bool regex = next(2) == 1;
     const bool matchCase = next(2) == 1;
-    const std::string needle = regex ? regexNeedles[next(8)] : plainNeedles[next(7)];
+    const std::string needle = regex ? regexNeedles[next(regexCount)] : plainNeedles[next(7)];
     std::string replacement = replacements[next(6)];
     if (!regex && replacement == "$&$&") replacement = "&";
     ReplaceAllResult expected = ReplaceAllInText(text.data(), static_cast<int>(text.size()), needle, replacement,
@@ -255,6 +257,48 @@ TEST(SearchReplaceAll, AgreesWithTheWholeTextReplacement) {
     ASSERT_EQ(got.status, expected.status);
     ASSERT_EQ(got.count, expected.count);
     ASSERT_EQ(d.All(), expected.count ? expected.text : text);
+  }
+}
+
+TEST(SearchReplaceAll, EmptyMatchesAreReplacedOncePerPosition) {
+  struct Case {
+    const char* text;
+    const char* pattern;
+    const char* replacement;
+    const char* expected;
+    int count;
+    bool asLibrary = true;  // the library's own "g" substitution gives the same
+  };
+  const Case cases[] = {
+      {"ab\r\ncd", "^", "// ", "// ab\r\n// cd", 2},
+      {"ab\r\ncd", "$", ";", "ab;\r\ncd;", 2},
+      {"ab\r\n", "$", ";", "ab;\r\n;", 2},  // the empty last line is a line too
+      {"ab\r\ncd", "^(?=c)", "> ", "ab\r\n> cd", 1},
+      {"axb", "x*", "-", "-a-b-", 3},  // no second, empty match where "x" ended
+      {"aa", "a*?", "-", "-a-a-", 3},
+      {"a b", "\\b", "|", "|a| |b|", 4},
+      {"表示ソ", "(?=示)|$", "|", "表|示ソ|", 2},
+      {"bab", "b*", "", "a", 2},  // empty matches replaced by nothing change nothing
+      {"a\r\n", "b*", "-", "-a-\r\n-", 3, false},  // never between CR and LF
+      {"ab\r\ncd", "^", "", "ab\r\ncd", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.pattern) + " in " + c.text);
+    const std::string text = c.text;
+    ReplaceAllResult whole =
+        ReplaceAllInText(text.data(), static_cast<int>(text.size()), c.pattern, c.replacement, true, true, &Engine());
+    EXPECT_EQ(whole.count, c.count);
+    EXPECT_EQ(whole.count ? whole.text : text, c.expected);
+    Doc d(text);
+    ReplaceAllOutcome got = d.ReplaceAll(c.pattern, c.replacement, true, true);
+    EXPECT_EQ(got.count, c.count);
+    EXPECT_EQ(got.status, c.count ? SearchStatus::kFound : SearchStatus::kNotFound);
+    EXPECT_EQ(d.All(), c.expected);
+    std::string out;
+    EngineSubst(BuildSubstCommand(c.pattern, c.replacement, true) + "g", text, out);
+    if (c.asLibrary) {
+      EXPECT_EQ(out, c.expected);
+    }
   }
 }
 
