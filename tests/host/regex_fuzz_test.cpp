@@ -142,11 +142,8 @@ TEST(RegexFuzz, MatchLoopsAlwaysMoveOn) {
     // Replace all over the text and in a document.
     ReplaceAllResult all = ReplaceAllInText(subject.data(), len, pattern, replacement, true, true, &api);
     EXPECT_LE(all.count, len + 1);
-    DocumentSlot slot;
-    slot.kind = kDocText;
-    slot.text = std::make_unique<TextDocument>(subject, kDocText);
-    slot.undo = std::make_unique<UndoRing>();
-    ReplaceAllOutcome doc = ReplaceAllInDocument(slot, pattern, replacement, true, true, &api);
+    EditableText edited(subject);
+    ReplaceAllOutcome doc = ReplaceAllInDocument(edited, pattern, replacement, true, true, &api);
     EXPECT_LE(doc.count, len + 1);
     ++runs;
   }

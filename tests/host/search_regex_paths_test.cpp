@@ -47,26 +47,22 @@ const PathCase kCases[] = {
 };
 
 struct Doc {
-  DocumentSlot slot;
-  explicit Doc(const std::string& text) {
-    slot.kind = kDocText;
-    slot.text = std::make_unique<TextDocument>(text, kDocText);
-    slot.undo = std::make_unique<UndoRing>();
-  }
-  TextDocument& text() { return *slot.text; }
+  EditableText slot;
+  explicit Doc(const std::string& text) : slot(text) {}
+  TextDocument& text() { return slot.doc; }
   std::string All() { return text().Substr(0, text().Length()); }
 };
 
 // Find next, repeated from the end of each selected match, as F3 does.
 std::vector<std::pair<int, int>> FindNextAll(Doc& d, const PathCase& c, const RegexApi& api) {
   std::vector<std::pair<int, int>> hits;
-  d.text().SetSelection(0, 0, false);
+  d.text().PlaceSelection(0, 0);
   for (;;) {
     SearchHit h = FindInDocument(d.text(), FindNextStart(d.text()), c.pattern, c.matchCase, true, &api);
     EXPECT_FALSE(h.Error()) << h.errorText;
     if (!h.Found() || hits.size() > 20) break;
     hits.emplace_back(h.pos, h.length);
-    d.text().SetSelection(h.pos + h.length, h.pos, false);
+    d.text().PlaceSelection(h.pos + h.length, h.pos);
   }
   return hits;
 }
@@ -93,7 +89,7 @@ TEST(SearchRegexPaths, EveryDialogPathSeesThePatternAsTyped) {
     // Replace: the first hit selected as find next selects it.
     Doc one(text);
     const auto first = c.hits.front();
-    one.text().SetSelection(first.first + first.second, first.first, false);
+    one.text().PlaceSelection(first.first + first.second, first.first);
     SearchHit r = ReplaceMatchInSelection(one.slot, c.pattern, c.replacement, c.matchCase, true, &withContext);
     EXPECT_TRUE(r.Found()) << r.errorText;
     EXPECT_EQ(one.All(), c.afterReplace);
