@@ -150,6 +150,7 @@ ReadResult ReadResourceScript(std::string_view bytes, std::string_view fileName,
     if (!SplitAt(rest, ' ', id) || id.empty() || !SplitAt(rest, ' ', keyword)) {
       return FormatError(fileName, lines.LineNumber(), "リソースの行ではありません");
     }
+    if (!IsIdentifier(id)) return FormatError(fileName, lines.LineNumber(), "ID名が正しくありません");
     int kind = -1;
     for (ResourceKind k : kAllKinds) {
       if (keyword == ResourceKindOf(k).rcKeyword) kind = static_cast<int>(k);

@@ -141,6 +141,7 @@ TEST(ProjectReaders, ResourceScriptAndWorkStateFaults) {
       {"IDI_A\r\n", 1, "リソースの行ではありません"},
       {"IDI_A ICON\r\n", 1, "リソースの行ではありません"},
       {"IDI_A FONT \"a.fon\"\r\n", 1, "リソースの種類が正しくありません"},
+      {"101 ICON \"a.ico\"\r\n", 1, "ID名が正しくありません"},
       {"IDI_A ICON a.ico\r\n", 1, "ファイル名が引用符で囲まれていません"},
       {"IDI_A ICON \"a.ico\"\r\nIDI_B ICON \"" + std::string(300, 'p') + "\"\r\n", 2, "パスが長すぎます"},
   };
