@@ -16,14 +16,19 @@ bool FinishProjectSave(ProjectState& state, const ProjectSavePlan& plan, const P
   const bool resourcesOk = !plan.writeResourceFiles || outcome.resourceFilesWritten;
   const bool windowsOk = !plan.writeWindowFile || outcome.windowFileWritten;
   const bool codeOk = !plan.generateWindowCode || outcome.windowCodeWritten;
-  if (plan.writeWindowFile && outcome.windowFileWritten) state.windowFileOnDisk = true;
   // Changes with nothing to write (a window made and deleted again before any
   // `.wnd` existed, resources without a script) are done with as well.
+  if (plan.writeWindowFile && outcome.windowFileWritten) MarkWindowFileWritten(state);
   if (windowsOk) state.windowsModified = false;
   if (resourcesOk) state.resourcesModified = false;
   const bool projectOk = outcome.projectFileWritten && outcome.indexWritten && codeOk;
   if (projectOk) state.projectModified = false;
   return outcome.documentsSaved && projectOk && resourcesOk && windowsOk;
+}
+
+void MarkWindowFileWritten(ProjectState& state) {
+  state.windowsModified = false;
+  state.windowFileOnDisk = true;
 }
 
 std::string SaveProjectQuestion(const ProjectState& state) {

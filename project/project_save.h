@@ -35,6 +35,10 @@ struct ProjectSaveOutcome {
 // succeeded. A failed work-state file is reported but fails nothing.
 bool FinishProjectSave(ProjectState& state, const ProjectSavePlan& plan, const ProjectSaveOutcome& outcome);
 
+// After the `.wnd` was written outside a project save (a designer document
+// saved on its own): the window definitions are saved.
+void MarkWindowFileWritten(ProjectState& state);
+
 // The question of QuerySaveProject: "\"%s\" プロジェクトは変更されています。保存しますか？".
 std::string SaveProjectQuestion(const ProjectState& state);
 // Whether to ask it: a flag is set or an open project document is modified.

@@ -1,6 +1,7 @@
+#include "project/window_file.h"
+
 #include "project/control_text.h"
 #include "project/line_text.h"
-#include "project/window_file.h"
 
 namespace {
 
