@@ -20,6 +20,7 @@ std::string EscapeControlText(std::string_view text) {
 }
 
 std::string UnescapeControlText(std::string_view escaped) {
+  if (escaped.find('\\') == std::string_view::npos) return std::string(escaped);
   std::string out;
   out.reserve(escaped.size());
   for (size_t i = 0; i < escaped.size(); ++i) {

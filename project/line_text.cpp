@@ -1,6 +1,7 @@
 #include "project/line_text.h"
 
 #include <charconv>
+#include <cstdint>
 
 void AppendLineSafe(std::string& out, std::string_view text) {
   size_t start = 0;
@@ -38,15 +39,19 @@ void AppendHex8(std::string& out, uint32_t value) {
 }
 
 bool ParseInt32(std::string_view text, int32_t& value) {
-  size_t i = (!text.empty() && text[0] == '-') ? 1 : 0;
-  if (i == text.size()) return false;
-  for (size_t k = i; k < text.size(); ++k) {
-    if (text[k] < '0' || text[k] > '9') return false;
+  const bool negative = !text.empty() && text[0] == '-';
+  const size_t first = negative ? 1 : 0;
+  // Ten digits at most: more would not fit however many of them are zeros.
+  if (text.size() == first || text.size() - first > 10) return false;
+  int64_t v = 0;
+  for (size_t i = first; i < text.size(); ++i) {
+    const unsigned d = static_cast<unsigned char>(text[i]) - '0';
+    if (d > 9) return false;
+    v = v * 10 + d;
   }
-  int32_t v = 0;
-  auto r = std::from_chars(text.data(), text.data() + text.size(), v);
-  if (r.ec != std::errc() || r.ptr != text.data() + text.size()) return false;
-  value = v;
+  if (negative) v = -v;
+  if (v < INT32_MIN || v > INT32_MAX) return false;
+  value = static_cast<int32_t>(v);
   return true;
 }
 
@@ -66,6 +71,22 @@ bool ParseHex32(std::string_view text, uint32_t& value) {
   return true;
 }
 
+bool TakeInt32Field(std::string_view& rest, int32_t& value) {
+  size_t i = (!rest.empty() && rest[0] == '-') ? 1 : 0;
+  while (i < rest.size() && rest[i] >= '0' && rest[i] <= '9') ++i;
+  if (i >= rest.size() || rest[i] != ',' || !ParseInt32(rest.substr(0, i), value)) return false;
+  rest.remove_prefix(i + 1);
+  return true;
+}
+
+bool TakeHex32Field(std::string_view& rest, uint32_t& value) {
+  size_t i = 2;
+  while (i < rest.size() && rest[i] != ',' && i <= 10) ++i;
+  if (i >= rest.size() || rest[i] != ',' || !ParseHex32(rest.substr(0, i), value)) return false;
+  rest.remove_prefix(i + 1);
+  return true;
+}
+
 bool LineCursor::Next(std::string_view& line) {
   if (pos_ >= text_.size()) return false;
   size_t lf = text_.find('\n', pos_);
@@ -79,9 +100,13 @@ bool LineCursor::Next(std::string_view& line) {
 }
 
 bool SplitAt(std::string_view& rest, char sep, std::string_view& head) {
-  size_t at = rest.find(sep);
-  if (at == std::string_view::npos) return false;
-  head = rest.substr(0, at);
-  rest.remove_prefix(at + 1);
-  return true;
+  // Fields are short: a plain loop beats a library search call here.
+  for (size_t at = 0; at < rest.size(); ++at) {
+    if (rest[at] == sep) {
+      head = rest.substr(0, at);
+      rest.remove_prefix(at + 1);
+      return true;
+    }
+  }
+  return false;
 }

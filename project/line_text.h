@@ -23,6 +23,11 @@ bool ParseInt32(std::string_view text, int32_t& value);
 // "&H" followed by one to eight hex digits (either case).
 bool ParseHex32(std::string_view text, uint32_t& value);
 
+// A decimal or "&H" hex field ended by a comma at the start of rest, taken
+// with its comma in one pass; false (rest unchanged) when there is none.
+bool TakeInt32Field(std::string_view& rest, int32_t& value);
+bool TakeHex32Field(std::string_view& rest, uint32_t& value);
+
 // Walks a text line by line. A line ends at LF (a CR before it is dropped);
 // the last line needs no line end.
 class LineCursor {

@@ -32,15 +32,8 @@ bool Unquote(std::string_view value, std::string_view& inner) {
   return true;
 }
 
-bool NextInt(std::string_view& rest, int32_t& value) {
-  std::string_view head;
-  return SplitAt(rest, ',', head) && ParseInt32(head, value);
-}
-
-bool NextHex(std::string_view& rest, uint32_t& value) {
-  std::string_view head;
-  return SplitAt(rest, ',', head) && ParseHex32(head, value);
-}
+bool NextInt(std::string_view& rest, int32_t& value) { return TakeInt32Field(rest, value); }
+bool NextHex(std::string_view& rest, uint32_t& value) { return TakeHex32Field(rest, value); }
 
 bool ParsePair(std::string_view value, int32_t& a, int32_t& b) {
   return NextInt(value, a) && ParseInt32(value, b);
@@ -101,6 +94,10 @@ const char* ParseControl(std::string_view rest, ControlDef& c) {
 
 const char* ParseWindowKey(std::string_view key, std::string_view value, WindowDef& w) {
   std::string_view inner;
+  if (key == "ITEM") {  // by far the most frequent key
+    w.controls.emplace_back();
+    return ParseControl(value, w.controls.back());
+  }
   if (key == "HANDLE") {
     w.handleName = std::string(value);
   } else if (key == "POINT") {
@@ -136,9 +133,6 @@ const char* ParseWindowKey(std::string_view key, std::string_view value, WindowD
     }
   } else if (key == "FILEPATH") {
     w.filePath = std::string(value);
-  } else if (key == "ITEM") {
-    w.controls.emplace_back();
-    return ParseControl(value, w.controls.back());
   } else {
     return "不明なキーです";
   }
@@ -217,6 +211,7 @@ ReadResult ReadWindowFile(std::string_view bytes, std::string_view fileName, std
       newWindows.push_back(MakeNewWindowDef(std::string(line.substr(7)), std::string(), std::string(),
                                             WindowType::kModalDialog));
       window = &newWindows.back();
+      window->controls.reserve(16);
     } else if (line.substr(0, 5) == "MENU:") {
       newMenus.push_back(MakeNewMenuDef(std::string(line.substr(5))));
       open.push_back(&newMenus.back().children);
