@@ -95,10 +95,19 @@ target_link_options(Quillet PRIVATE -Wl,--large-address-aware)
 set_target_properties(Quillet PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUILLET_DIST})
 
 # ---- files copied into a program directory
+# Data files are UTF-8 in the tree; the ones the program reads as text are
+# written in Shift-JIS over their copies.
+set(QUILLET_CP932_DATA Ancillar/new_window_template.sbp)
 function(quillet_stage_data target dir)
+  set(reencode "")
+  foreach(f ${QUILLET_CP932_DATA})
+    list(APPEND reencode COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/to_cp932.py
+         ${CMAKE_SOURCE_DIR}/data/${f} ${dir}/${f})
+  endforeach()
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}/Ancillar
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data ${dir}
+    ${reencode}
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/8bit.plt ${dir}/Ancillar/8bit.plt
     VERBATIM)
 endfunction()
