@@ -143,8 +143,17 @@ target_compile_definitions(win32_tests PRIVATE QUILLET_SOURCE_DIR="Z:${CMAKE_SOU
 target_sources(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/shell/program.rc)
 target_include_directories(win32_tests PRIVATE ${QUILLET_ART_DIR} ${CMAKE_SOURCE_DIR}/shell)
 add_dependencies(win32_tests art)
-gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+# Tests that check which window has the keyboard focus run alone: any other
+# test showing a window on the shared display takes the focus from them.
+set(QUILLET_FOCUS_TESTS
+  EditorMouse.ClickShiftClickAndDrag
+  FindDialogs.ListAllListsEachLineOnceAndJumpsToIt
+  FindDialogs.OpeningFillsTheFieldsFromSettingsHistoryAndSelection)
+list(JOIN QUILLET_FOCUS_TESTS ":" focus_filter)
+gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_FILTER "-${focus_filter}"
   WORKING_DIRECTORY ${QUILLET_TESTDIR} PROPERTIES LABELS win32 TIMEOUT 120)
+gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_FILTER "${focus_filter}"
+  WORKING_DIRECTORY ${QUILLET_TESTDIR} PROPERTIES LABELS "win32;focus" TIMEOUT 120 RUN_SERIAL TRUE)
 
 # Black-box tests: the real program under Wine, driven with xdotool.
 file(GLOB QUILLET_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.sh)

@@ -5,28 +5,13 @@
 #include <vector>
 
 #include "files/paths.h"
+#include "platform/handles_win.h"
 #include "platform/sjis.h"
 #include "shell/message_box_win.h"
 
 namespace {
 
 constexpr DWORD kChunk = 1u << 24;  // ReadFile/WriteFile take a DWORD; keep calls bounded
-
-struct Handle {
-  HANDLE h;
-  explicit Handle(HANDLE handle) : h(handle) {}
-  ~Handle() {
-    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-  }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  bool ok() const { return h != INVALID_HANDLE_VALUE; }
-  bool Close() {
-    bool closed = CloseHandle(h) != FALSE;
-    h = INVALID_HANDLE_VALUE;
-    return closed;
-  }
-};
 
 void ShowFileError(HWND owner, const std::string& path, const char* what) {
   std::string text = "\"" + path + "\" " + what;
@@ -49,10 +34,10 @@ bool WriteAll(HANDLE h, std::string_view bytes) {
 // with the sharing that lets it coexist with other programs' handles.
 bool WriteInPlace(const std::string& path, std::string_view bytes, DWORD disposition) {
   DWORD share = disposition == OPEN_EXISTING ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0;
-  Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) return false;
-  if (disposition == OPEN_EXISTING && !SetEndOfFile(file.h)) return false;
-  bool ok = WriteAll(file.h, bytes);
+  KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!static_cast<bool>(file)) return false;
+  if (disposition == OPEN_EXISTING && !SetEndOfFile(file.get())) return false;
+  bool ok = WriteAll(file.get(), bytes);
   ok = file.Close() && ok;
   if (!ok && disposition == CREATE_NEW) DeleteFileA(path.c_str());
   return ok;
@@ -71,16 +56,16 @@ bool WriteThroughTemporary(const std::string& path, std::string_view bytes, DWOR
   FILETIME created{};
   bool haveCreated = false;
   {
-    Handle old(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    KernelHandle old(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, 0, nullptr));
-    haveCreated = old.ok() && GetFileTime(old.h, &created, nullptr, nullptr);
+    haveCreated = static_cast<bool>(old) && GetFileTime(old.get(), &created, nullptr, nullptr);
   }
   bool ok = false;
   {
-    Handle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.ok()) {
-      ok = WriteAll(file.h, bytes) && FlushFileBuffers(file.h);
-      if (ok && haveCreated) SetFileTime(file.h, &created, nullptr, nullptr);
+    KernelHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (static_cast<bool>(file)) {
+      ok = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+      if (ok && haveCreated) SetFileTime(file.get(), &created, nullptr, nullptr);
       ok = file.Close() && ok;
     }
   }
@@ -125,11 +110,11 @@ bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != s
 }  // namespace
 
 bool ReadWholeFile(const std::string& path, std::string& content) {
-  Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+  KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) return false;
+  if (!static_cast<bool>(file)) return false;
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.h, &size) || size.QuadPart < 0 ||
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
       static_cast<unsigned long long>(size.QuadPart) >= content.max_size()) {
     return false;
   }
@@ -143,7 +128,7 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
   while (done < content.size()) {
     DWORD part = static_cast<DWORD>(std::min<size_t>(content.size() - done, kChunk));
     DWORD got = 0;
-    if (!ReadFile(file.h, &content[done], part, &got, nullptr)) {
+    if (!ReadFile(file.get(), &content[done], part, &got, nullptr)) {
       content.clear();
       return false;
     }

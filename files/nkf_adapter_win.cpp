@@ -2,11 +2,13 @@
 #include <windows.h>
 
 #include "files/nkf_adapter.h"
+#include "platform/handles_win.h"
 #include "shell/ancillary_dll_win.h"
 
 namespace {
 
-HMODULE g_dll = nullptr;
+// The loaded converter and its entry points, from start-up to shutdown.
+ModuleHandle g_dll;
 NkfProcs g_loaded;
 
 }  // namespace
@@ -23,11 +25,9 @@ bool NkfLoad(const std::string& programDir) {
   p.getLastResult = AncillaryProc<NkfGetLastResultProc>(m, "NkfGetLastResult");
   p.guessCode = AncillaryProc<NkfGuessCodeProc>(m, "NkfGuessCode");
   p.convertSized = AncillaryProc<NkfConvertSizedProc>(m, "NkfConvertSized");
-  if (!p.guessCode || !p.convertSized) {
-    FreeLibrary(m);
-    return false;
-  }
-  g_dll = m;
+  ModuleHandle owned(m);
+  if (!p.guessCode || !p.convertSized) return false;
+  g_dll = std::move(owned);
   g_loaded = p;
   NkfUseProcs(&g_loaded);
   return true;
@@ -35,7 +35,6 @@ bool NkfLoad(const std::string& programDir) {
 
 void NkfFree() {
   NkfUseProcs(nullptr);
-  if (g_dll) FreeLibrary(g_dll);
-  g_dll = nullptr;
+  g_dll.reset();
   g_loaded = NkfProcs();
 }

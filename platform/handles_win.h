@@ -90,6 +90,13 @@ class KernelHandle {
     if (h_) CloseHandle(h_);
     h_ = h == INVALID_HANDLE_VALUE ? nullptr : h;
   }
+  // Closes now and says whether that succeeded (a write is only complete
+  // once its handle closed without an error).
+  bool Close() {
+    const bool closed = h_ && CloseHandle(h_) != FALSE;
+    h_ = nullptr;
+    return closed;
+  }
 
  private:
   HANDLE h_ = nullptr;

@@ -11,6 +11,26 @@
 //   0x110 ........ line-selection cursor of the editor margin
 //   1000-1999 .... dialog control IDs
 //   40000-40199 .. menu, accelerator and toolbar commands
+//
+// Command groups (shell/command_table_win.cpp dispatches by these; the core's
+// ComputeCommandStates gives their states). The numbers are fixed, so a group
+// owns several runs:
+//   documents .... 40010-40014 undo, cut, copy, paste, delete; 40021 select all;
+//                  40034 redo; 40070-40071 designer undo and redo
+//   text ......... 40153-40154 character counts; 40168-40175, 40182-40183 conversions
+//   files ........ 100-299 recent files and projects; 40002-40004 new, open, close;
+//                  40008-40009 save, save as; 40020 save all; 40144 encoding
+//   search ....... 40024 find; 40044 replace; 40190 find next
+//   shell ........ 1419 close web pane; 40001 exit; 40015, 40037, 40047 help;
+//                  40054 project view; 40077 topmost; 40151 wrap; 40156-40166 tabs
+//   project ...... 40051-40053 open, close, save; 40057-40065, 40072, 40075,
+//                  40109-40116 project view and resources; 40076 project options
+//   designer ..... 40067, 40069, 40074 delete and events
+//   compile ...... 40101, 40106, 40108 (states only: the compiler acts on them)
+//   toolbars ..... 40039-40041, 40133, 40150 bands; 40117 grippers; 40134 reset; 40149 web search
+//   preferences .. 40042 options
+//   print ........ 40167 print; 40176 page setup; 40177 preview
+//   own .......... 40190-40199 commands of our own (no fixed number elsewhere)
 
 // ---- res.dll: menus
 #define IDR_MAINMENU            101

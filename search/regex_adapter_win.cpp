@@ -1,11 +1,13 @@
 #include "search/regex_adapter_win.h"
 
+#include "platform/handles_win.h"
 #include "shell/ancillary_dll_win.h"
 #include "shell/message_box_win.h"
 
 namespace {
 
-HMODULE g_library = nullptr;
+// The loaded library and its entry points, from start-up to shutdown.
+ModuleHandle g_library;
 RegexApi g_api;
 
 }  // namespace
@@ -21,19 +23,16 @@ bool LoadRegexLibrary(const std::string& programDir) {
   api.matchEx = AncillaryProc<BMatchExProc>(m, "BMatchEx");
   api.substEx = AncillaryProc<BSubstExProc>(m, "BSubstEx");
   const bool complete = api.Usable() && ExportsAll(m, {"BTrans", "BSplit", "BRegexpVersion"});
-  if (!complete) {
-    FreeLibrary(m);
-    return false;
-  }
-  g_library = m;
+  ModuleHandle owned(m);
+  if (!complete) return false;
+  g_library = std::move(owned);
   g_api = api;
   return true;
 }
 
 void FreeRegexLibrary() {
   g_api = RegexApi();
-  if (g_library) FreeLibrary(g_library);
-  g_library = nullptr;
+  g_library.reset();
 }
 
 const RegexApi& RegexLibrary() { return g_api; }

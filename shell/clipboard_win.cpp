@@ -2,39 +2,57 @@
 
 #include <cstring>
 
+#include "platform/handles_win.h"
 #include "shell/app_win.h"
 
-bool PutTextOnClipboard(const std::string& text) {
-  if (!OpenClipboard(g_app.frame)) return false;
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  bool ok = false;
-  if (block) {
-    if (void* p = GlobalLock(block)) {
-      std::memcpy(p, text.c_str(), text.size() + 1);
-      GlobalUnlock(block);
-      ok = SetClipboardData(CF_TEXT, block) != nullptr;
-    }
-    if (!ok) GlobalFree(block);
+namespace {
+
+// The clipboard, open for the guard's lifetime (closed also when copying throws).
+class OpenedClipboard {
+ public:
+  explicit OpenedClipboard(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+  ~OpenedClipboard() {
+    if (open_) CloseClipboard();
   }
-  CloseClipboard();
-  return ok;
+  OpenedClipboard(const OpenedClipboard&) = delete;
+  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+  bool ok() const { return open_; }
+
+ private:
+  bool open_;
+};
+
+}  // namespace
+
+bool PutTextOnClipboard(const std::string& text) {
+  GlobalMemory block(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+  if (!block) return false;
+  {
+    GlobalLockGuard lock(block.get());
+    if (!lock.get()) return false;
+    std::memcpy(lock.get(), text.c_str(), text.size() + 1);
+  }
+  OpenedClipboard clipboard(g_app.frame);
+  if (!clipboard.ok()) return false;
+  EmptyClipboard();
+  // The clipboard owns the block once it took it.
+  if (!SetClipboardData(CF_TEXT, block.get())) return false;
+  block.release();
+  return true;
 }
 
 bool GetClipboardText(std::string& text) {
-  if (!IsClipboardFormatAvailable(CF_TEXT) || !OpenClipboard(g_app.frame)) return false;
-  bool ok = false;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) {
-      // The block may be larger than its text; never read past its size.
-      SIZE_T size = GlobalSize(data);
-      text.assign(p, strnlen(p, size));
-      GlobalUnlock(data);
-      ok = true;
-    }
-  }
-  CloseClipboard();
-  return ok;
+  if (!IsClipboardFormatAvailable(CF_TEXT)) return false;
+  OpenedClipboard clipboard(g_app.frame);
+  if (!clipboard.ok()) return false;
+  HANDLE data = GetClipboardData(CF_TEXT);
+  if (!data) return false;
+  GlobalLockGuard lock(data);
+  const char* p = static_cast<const char*>(lock.get());
+  if (!p) return false;
+  // The block may be larger than its text; never read past its size.
+  text.assign(p, strnlen(p, GlobalSize(data)));
+  return true;
 }
 
 bool ClipboardHasText() { return IsClipboardFormatAvailable(CF_TEXT) != 0; }

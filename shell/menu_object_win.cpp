@@ -2,12 +2,7 @@
 
 MenuObject::MenuObject(HMENU menu, bool menuBar) : menu_(menu), menuBar_(menuBar) { Build(); }
 
-MenuObject::~MenuObject() {
-  for (auto& item : items_) {
-    if (item->icon) DestroyIcon(item->icon);
-    if (item->disabledIcon) DestroyIcon(item->disabledIcon);
-  }
-}
+MenuObject::~MenuObject() = default;
 
 void MenuObject::Build() {
   int count = GetMenuItemCount(menu_);
@@ -48,13 +43,10 @@ MenuItemRecord* MenuObject::FindByText(const std::string& text) {
 }
 
 bool MenuObject::SetCommandIcon(UINT command, HICON icon) {
+  IconHandle owned(icon);
   MenuItemRecord* item = FindByCommand(command);
-  if (!item || !icon) {
-    if (icon) DestroyIcon(icon);
-    return false;
-  }
-  if (item->icon) DestroyIcon(item->icon);
-  item->icon = icon;
+  if (!item || !owned) return false;
+  item->icon = std::move(owned);
   return true;
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win_types.h"
+#include "platform/handles_win.h"
 
 class MenuObject;
 
@@ -16,8 +16,8 @@ struct MenuItemRecord {
   bool separator = false;
   MenuObject* owner = nullptr;
   std::unique_ptr<MenuObject> submenu;
-  HICON icon = nullptr;
-  HICON disabledIcon = nullptr;
+  IconHandle icon;
+  IconHandle disabledIcon;
 };
 
 class MenuObject {

@@ -10,6 +10,7 @@ class EditorMouse : public EditorWindow {};
 TEST_F(EditorMouse, ClickShiftClickAndDrag) {
   const int s = NewDocument("abcdef\r\nghijkl");
   ASSERT_GE(s, 0);
+  ASSERT_TRUE(WaitForForeground(g_app.frame));
   Mouse(s, WM_LBUTTONDOWN, Cell(s, 2, 0), MK_LBUTTON);
   Mouse(s, WM_LBUTTONUP, Cell(s, 2, 0));
   EXPECT_EQ((ViewPos{2, 0}), Caret(s));

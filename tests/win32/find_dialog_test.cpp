@@ -124,6 +124,7 @@ TEST_F(FindDialogs, OpeningFillsTheFieldsFromSettingsHistoryAndSelection) {
     EXPECT_EQ(Text(d, IDC_REPLACE_TEXT), "with");
     EXPECT_EQ(IsDlgButtonChecked(d, IDC_FIND_MATCHCASE), BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(d, IDC_FIND_REGEXP), BST_UNCHECKED);
+    EXPECT_TRUE(WaitForForeground(d));
     EXPECT_EQ(GetFocus(), GetWindow(GetDlgItem(d, IDC_FIND_TEXT), GW_CHILD));
     // Centred on the frame.
     RECT f, r;
@@ -241,6 +242,7 @@ TEST_F(FindDialogs, ListAllListsEachLineOnceAndJumpsToIt) {
   EXPECT_EQ(box.bottom, client.bottom);
 
   SendMessageA(list, LB_SETCURSEL, 1, 0);
+  ASSERT_TRUE(WaitForForeground(listWindow));
   Click(listWindow, IDC_MATCH_JUMP);
   EXPECT_EQ(Selection(slot), std::make_pair(14, 22));
   EXPECT_EQ(GetFocus(), Editor(slot));

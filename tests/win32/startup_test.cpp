@@ -70,7 +70,7 @@ TEST(StartUp, MainMenuAndContextMenusComeFromTheResourceLibrary) {
   // Menu icons were attached from the icon library.
   MenuItemRecord* save = g_app.mainMenu->FindByCommand(ID_FILE_SAVE);
   ASSERT_NE(save, nullptr);
-  EXPECT_NE(save->icon, nullptr);
+  EXPECT_TRUE(save->icon);
   EXPECT_NE(g_app.RadClipboardFormat, 0u);
   std::string recovery = g_app.RecoveryDir;
   ASSERT_FALSE(recovery.empty());

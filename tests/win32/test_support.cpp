@@ -190,3 +190,14 @@ void PumpMessages(DWORD ms) {
     Sleep(5);
   }
 }
+
+bool WaitForForeground(HWND window, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  SetForegroundWindow(window);
+  while (GetForegroundWindow() != GetAncestor(window, GA_ROOT)) {
+    if (GetTickCount() - start >= timeoutMs) return false;
+    PumpMessages(10);
+    SetForegroundWindow(window);
+  }
+  return true;
+}

@@ -36,3 +36,8 @@ struct ChildProgram {
 
 // Pumps messages of this thread for about `ms` milliseconds.
 void PumpMessages(DWORD ms);
+
+// Makes the top-level window of `window` the foreground window and waits
+// until the system says it is (the focus belongs to the foreground thread
+// only); false when that did not happen in time.
+bool WaitForForeground(HWND window, DWORD timeoutMs = 3000);
