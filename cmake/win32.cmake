@@ -155,10 +155,15 @@ gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 T
 gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_FILTER "${focus_filter}"
   WORKING_DIRECTORY ${QUILLET_TESTDIR} PROPERTIES LABELS "win32;focus" TIMEOUT 120 RUN_SERIAL TRUE)
 
-# Black-box tests: the real program under Wine, driven with xdotool.
+# Black-box tests: the real program under Wine, driven with xdotool. Their
+# helper reports the screen rectangles of child windows (not X windows).
+add_executable(e2e_helper ${CMAKE_SOURCE_DIR}/tests/e2e/e2e_helper_win.cpp)
+quillet_code_options(e2e_helper)
+set_target_properties(e2e_helper PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/e2e)
 file(GLOB QUILLET_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.sh)
 foreach(script ${QUILLET_E2E_TESTS})
   get_filename_component(name ${script} NAME_WE)
-  add_test(NAME e2e.${name} COMMAND bash ${script} ${QUILLET_DIST} ${QUILLET_WINEPREFIX} ${CMAKE_SOURCE_DIR})
+  add_test(NAME e2e.${name} COMMAND bash ${script} ${QUILLET_DIST} ${QUILLET_WINEPREFIX} ${CMAKE_SOURCE_DIR}
+           $<TARGET_FILE:e2e_helper>)
   set_tests_properties(e2e.${name} PROPERTIES LABELS e2e TIMEOUT 180 RUN_SERIAL TRUE)
 endforeach()
