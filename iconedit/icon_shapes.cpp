@@ -59,11 +59,18 @@ std::vector<IconPoint> RectangleOutlineCells(const CellRect& r) {
   return cells;
 }
 
-std::vector<IconPoint> RectangleInsideCells(const CellRect& r) {
+std::vector<IconPoint> RectangleInsideCells(const CellRect& r, int width, int height) {
   std::vector<IconPoint> cells;
-  for (int y = r.top + 1; y < r.bottom; ++y)
-    for (int x = r.left + 1; x < r.right; ++x) cells.push_back(IconPoint{x, y});
+  const CellRect in = ClipRect(CellRect{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, width, height);
+  for (int y = in.top; y <= in.bottom; ++y)
+    for (int x = in.left; x <= in.right; ++x) cells.push_back(IconPoint{x, y});
   return cells;
+}
+
+void KeepCellsInside(std::vector<IconPoint>& cells, int width, int height) {
+  cells.erase(std::remove_if(cells.begin(), cells.end(),
+                             [width, height](IconPoint p) { return p.x < 0 || p.y < 0 || p.x >= width || p.y >= height; }),
+              cells.end());
 }
 
 std::vector<IconPoint> EllipseCells(const CellRect& r) {

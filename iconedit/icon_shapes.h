@@ -33,12 +33,16 @@ CellRect ClipRect(const CellRect& r, int width, int height);
 std::vector<IconPoint> LineCells(IconPoint a, IconPoint b);
 // Left and right columns whole, top and bottom rows between them.
 std::vector<IconPoint> RectangleOutlineCells(const CellRect& r);
-// Every cell strictly inside the outline.
-std::vector<IconPoint> RectangleInsideCells(const CellRect& r);
+// Every cell strictly inside the outline that also lies in a width x height
+// image (a drag far outside must not make millions of cells).
+std::vector<IconPoint> RectangleInsideCells(const CellRect& r, int width, int height);
 // The ellipse inscribed in r: one octant of a circle on the longer half-axis,
 // scaled on the shorter one and mirrored around the (one or two) centre
 // rows and columns.
 std::vector<IconPoint> EllipseCells(const CellRect& r);
+
+// Drops the cells outside a width x height image.
+void KeepCellsInside(std::vector<IconPoint>& cells, int width, int height);
 
 void PaintIconCells(IconImage& image, const std::vector<IconPoint>& cells, int index);
 // Fills the four-connected area of the start pixel's colour (transparent

@@ -1,5 +1,7 @@
 #include "iconedit/icon_tools.h"
 
+#include <algorithm>
+
 #include "iconedit/icon_selection.h"
 #include "iconedit/icon_view_geometry.h"
 
@@ -37,8 +39,18 @@ void FillDown(IconDocState& doc, IconPoint cell, COLORREF colour) {
   FloodFillIcon(CurrentIconImage(doc), cell, index);
 }
 
+IconShape ShapeOnImage(const IconDocState& doc, IconPoint start, IconPoint end) {
+  const IconImage& image = CurrentIconImage(doc);
+  return IconShapeOf(doc.tool, start, end, IconWidth(image), IconHeight(image));
+}
+
+// Mouse messages carry 16-bit coordinates; nothing further out is real.
+IconPoint CellAt(int px, int py) {
+  return ViewPointToCell(std::clamp(px, -32768, 32767), std::clamp(py, -32768, 32767));
+}
+
 void CommitShape(IconDocState& doc, const IconDrag& drag, IconPoint end) {
-  const IconShape shape = IconShapeOf(doc.tool, drag.start, end);
+  const IconShape shape = ShapeOnImage(doc, drag.start, end);
   PushIconDocUndo(doc);
   IconImage& image = CurrentIconImage(doc);
   const int index = IconColourToIndex(image, ButtonColour(doc, drag.button));
@@ -51,7 +63,7 @@ void CommitShape(IconDocState& doc, const IconDrag& drag, IconPoint end) {
 
 }  // namespace
 
-IconShape IconShapeOf(IconTool tool, IconPoint start, IconPoint end) {
+IconShape IconShapeOf(IconTool tool, IconPoint start, IconPoint end, int width, int height) {
   IconShape shape;
   const CellRect r = NormalisedRect(start, end);
   switch (tool) {
@@ -61,18 +73,19 @@ IconShape IconShapeOf(IconTool tool, IconPoint start, IconPoint end) {
     case IconTool::kBorderedRectangle:
     case IconTool::kFilledRectangle:
       shape.outline = RectangleOutlineCells(r);
-      shape.inside = RectangleInsideCells(r);
+      shape.inside = RectangleInsideCells(r, width, height);
       shape.insideInOtherColour = tool == IconTool::kBorderedRectangle;
       break;
     default: break;
   }
+  KeepCellsInside(shape.outline, width, height);
   return shape;
 }
 
 bool IconButtonDown(IconDocState& doc, IconDrag& drag, IconButton button, int px, int py) {
   if (drag.button != IconButton::kNone || button == IconButton::kNone) return false;
   if (doc.tool == IconTool::kSelect && button != IconButton::kLeft) return false;
-  const IconPoint cell = ViewPointToCell(px, py);
+  const IconPoint cell = CellAt(px, py);
   drag = IconDrag{button, cell, cell, false};
   const COLORREF colour = ButtonColour(doc, button);
   switch (doc.tool) {
@@ -91,7 +104,7 @@ bool IconButtonDown(IconDocState& doc, IconDrag& drag, IconButton button, int px
 
 void IconPointerMove(IconDocState& doc, IconDrag& drag, int px, int py) {
   if (drag.button == IconButton::kNone) return;
-  const IconPoint cell = ViewPointToCell(px, py);
+  const IconPoint cell = CellAt(px, py);
   if (doc.tool == IconTool::kSelect && drag.movingSelection) {
     MoveIconSelection(doc, cell.x - drag.last.x, cell.y - drag.last.y);
   } else if (doc.tool == IconTool::kPen) {
@@ -120,7 +133,7 @@ IconDragPreview PreviewOfIconDrag(const IconDocState& doc, const IconDrag& drag)
     preview.bandRect = SelectionBand(doc, drag.start, drag.last);
     preview.band = !IsEmptyRect(preview.bandRect);
   } else if (IsShapeTool(doc.tool)) {
-    IconShape shape = IconShapeOf(doc.tool, drag.start, drag.last);
+    IconShape shape = ShapeOnImage(doc, drag.start, drag.last);
     preview.outline = std::move(shape.outline);
     preview.outlineColour = ButtonColour(doc, drag.button);
     preview.inside = std::move(shape.inside);

@@ -17,15 +17,15 @@ struct IconDrag {
   bool movingSelection = false;  // select tool: moving rather than drawing a band
 };
 
-// The cells one shape tool would set from start to end: the outline in the
-// button's colour, the inside (bordered and filled rectangles) in the other
-// button's or the same colour.
+// The cells of the image one shape tool would set from start to end: the
+// outline in the button's colour, the inside (bordered and filled
+// rectangles) in the other button's or the same colour.
 struct IconShape {
   std::vector<IconPoint> outline;
   std::vector<IconPoint> inside;
   bool insideInOtherColour = false;
 };
-IconShape IconShapeOf(IconTool tool, IconPoint start, IconPoint end);
+IconShape IconShapeOf(IconTool tool, IconPoint start, IconPoint end, int width, int height);
 
 // What the view draws over the image during a drag.
 struct IconDragPreview {
@@ -36,6 +36,8 @@ struct IconDragPreview {
   bool band = false;  // a dotted rectangle around bandRect
   CellRect bandRect;
 };
+
+// View points are taken as the mouse messages give them (16-bit).
 
 // True when a drag starts (the view takes the focus and the capture).
 bool IconButtonDown(IconDocState& doc, IconDrag& drag, IconButton button, int px, int py);
