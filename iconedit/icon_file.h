@@ -17,5 +17,6 @@ std::string BuildIconFile(const IconDocState& doc);
 // (first image current, pen, black on transparent, no undo, not modified).
 // Anything else is refused as a whole with the message for the box captioned
 // "エラー", and `doc` stays as it was: keeping part of a file would lose the
-// rest on the next save.
+// rest on the next save. `fileName` is the path as the read-failure message
+// shows it.
 ReadResult ReadIconFile(std::string_view bytes, std::string_view fileName, IconDocState& doc);

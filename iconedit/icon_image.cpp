@@ -181,7 +181,7 @@ int IconColourToIndex(const IconImage& image, COLORREF colour) {
   int best = 0;
   long bestDistance = -1;
   for (int i = 0; i < (1 << l.bitCount); ++i) {
-    const COLORREF p = IconPaletteColour(image, i);
+    const COLORREF p = QuadColour(image.block.data() + l.palette + 4 * static_cast<size_t>(i));
     const long dr = GetRValue(p) - r, dg = GetGValue(p) - g, db = GetBValue(p) - b;
     const long distance = dr * dr + dg * dg + db * db;
     if (bestDistance < 0 || distance < bestDistance) {

@@ -71,12 +71,13 @@ void DropIconSelection(IconDocState& doc) {
   if (doc.selectionState != IconSelectionState::kFloatingSelection) return;
   const IconImage& current = CurrentIconImage(doc);
   const CellRect& s = doc.selection;
-  if (!IsEmptyRect(ClipRect(s, IconWidth(current), IconHeight(current)))) {
+  const CellRect in = ClipRect(s, IconWidth(current), IconHeight(current));
+  if (!IsEmptyRect(in)) {
     PushIconDocUndo(doc);
     IconImage& image = CurrentIconImage(doc);
-    for (int y = 0; y < doc.floating.height; ++y)
-      for (int x = 0; x < doc.floating.width; ++x)
-        IconPixelSet(image, s.left + x, s.top + y, IconColourToIndex(image, doc.floating.At(x, y)));
+    for (int y = in.top; y <= in.bottom; ++y)
+      for (int x = in.left; x <= in.right; ++x)
+        IconPixelSet(image, x, y, IconColourToIndex(image, doc.floating.At(x - s.left, y - s.top)));
   }
   EndSelection(doc);
 }

@@ -10,7 +10,7 @@ namespace {
 
 using namespace icon_test;
 
-IconPalette256 g_unusedPalette = {};
+const IconPalette256 kUnusedPalette = {};
 
 TEST(IconImage, PixelsSetThroughTheModelLieWhereTheFormatPutsThem) {
   // Every format: a picture painted pixel by pixel gives the bytes of the
@@ -33,7 +33,7 @@ TEST(IconImage, PixelsSetThroughTheModelLieWhereTheFormatPutsThem) {
 }
 
 TEST(IconImage, PixelGetAndSetAtTheEdges) {
-  IconImage image = MakeIconImage(0, g_unusedPalette);
+  IconImage image = MakeIconImage(0, kUnusedPalette);
   const std::vector<uint8_t> blank = image.block;
   const std::vector<std::pair<int, int>> outside = {{-1, 0}, {0, -1}, {16, 0}, {0, 16}, {-100000, 5}, {5, 1 << 30}};
   for (auto [x, y] : outside) {
@@ -111,7 +111,7 @@ TEST(IconImage, FormatsAndTheirTexts) {
   const char* const texts[] = {"16*16 (16色)", "16*16 (256色)", "32*32 (16色)", "32*32 (256色)"};
   const size_t sizes[] = {296, 1384, 744, 2216};
   for (int f = 0; f < kIconFormatCount; ++f) {
-    const IconImage image = MakeIconImage(f, g_unusedPalette);
+    const IconImage image = MakeIconImage(f, kUnusedPalette);
     EXPECT_EQ(IconImageText(image), texts[f]);
     EXPECT_EQ(image.block.size(), sizes[f]);
     EXPECT_EQ(IconColourCount(image), f % 2 ? 256 : 16);
@@ -127,8 +127,8 @@ TEST(IconImage, AddDeleteAndSelectImages) {
   EXPECT_FALSE(DeleteCurrentIconImage(doc));  // never fewer than one
   PushIconDocUndo(doc);                        // image 0 gets a step
   doc.modified = false;
-  for (int f : {0, 1, 3, 0, 1, 2, 3}) ASSERT_TRUE(AddIconImage(doc, f, g_unusedPalette));
-  EXPECT_FALSE(AddIconImage(doc, 0, g_unusedPalette));  // never more than eight
+  for (int f : {0, 1, 3, 0, 1, 2, 3}) ASSERT_TRUE(AddIconImage(doc, f, kUnusedPalette));
+  EXPECT_FALSE(AddIconImage(doc, 0, kUnusedPalette));  // never more than eight
   EXPECT_EQ(doc.images.size(), 8u);
   EXPECT_EQ(doc.currentImage, 7);
   EXPECT_TRUE(doc.modified);

@@ -9,11 +9,11 @@ namespace {
 
 using namespace icon_test;
 
-IconPalette256 g_palette = {};
+const IconPalette256 kPalette = {};
 
 // Version n of an image: pixels (0,0) and (1,0) hold n in two nibbles.
 IconImage Version(int n) {
-  IconImage image = MakeIconImage(0, g_palette);
+  IconImage image = MakeIconImage(0, kPalette);
   IconPixelSet(image, 0, 0, n / 16);
   IconPixelSet(image, 1, 0, n % 16);
   return image;
