@@ -63,7 +63,7 @@ COLORREF QuadColour(const uint8_t* quad) { return RGB(quad[2], quad[1], quad[0])
 
 }  // namespace
 
-IconFormat IconFormatSpec(int format) {
+IconFormat IconFormatDims(int format) {
   switch (format) {
     case 0: return {16, 16, 4};
     case 1: return {16, 16, 8};
@@ -78,7 +78,7 @@ size_t IconBlockSize(int width, int height, int bitCount) {
 }
 
 IconImage MakeIconImage(int format, const IconPalette256& palette256) {
-  const IconFormat f = IconFormatSpec(format);
+  const IconFormat f = IconFormatDims(format);
   IconImage image;
   std::vector<uint8_t>& b = image.block;
   b.assign(IconBlockSize(f.width, f.height, f.bitCount), 0);
@@ -119,7 +119,7 @@ int IconFormatOf(const IconImage& image) {
 }
 
 std::string IconFormatText(int format) {
-  const IconFormat f = IconFormatSpec(format);
+  const IconFormat f = IconFormatDims(format);
   return std::to_string(f.width) + "*" + std::to_string(f.height) + " (" + std::to_string(1 << f.bitCount) + "色)";
 }
 

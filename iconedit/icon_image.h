@@ -33,7 +33,7 @@ struct IconFormat {
   int height;
   int bitCount;
 };
-IconFormat IconFormatSpec(int format);
+IconFormat IconFormatDims(int format);
 // Bytes of a block of these dimensions: header, palette, colour bits and mask
 // (mask rows padded to 4 bytes).
 size_t IconBlockSize(int width, int height, int bitCount);

@@ -106,7 +106,7 @@ void ExpectWellFormed(const IconDocState& doc) {
   ASSERT_LT(doc.currentImage, static_cast<int>(doc.images.size()));
   for (const IconImage& image : doc.images) {
     ASSERT_GE(IconFormatOf(image), 0);
-    const IconFormat f = IconFormatSpec(IconFormatOf(image));
+    const IconFormat f = IconFormatDims(IconFormatOf(image));
     ASSERT_EQ(image.block.size(), IconBlockSize(f.width, f.height, f.bitCount));
   }
   if (doc.selectionState == IconSelectionState::kFloatingSelection) {

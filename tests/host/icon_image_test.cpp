@@ -17,7 +17,7 @@ TEST(IconImage, PixelsSetThroughTheModelLieWhereTheFormatPutsThem) {
   // same picture laid out by hand (new images pad their mask rows with set bits).
   for (int format = 0; format < kIconFormatCount; ++format) {
     SCOPED_TRACE(format);
-    const IconFormat f = IconFormatSpec(format);
+    const IconFormat f = IconFormatDims(format);
     IconPalette256 palette;
     PaletteFileBytes(RampPalette(), palette);
     IconImage image = MakeIconImage(format, palette);
