@@ -27,12 +27,7 @@ EditorView::~EditorView() {
   hint_.reset();
   program_.reset();
   text_.doc.RemoveObserver(this);
-  if (hwnd) {
-    HWND w = hwnd;
-    DetachWindow(w);
-    hwnd = nullptr;
-    DestroyWindow(w);
-  }
+  DestroyObjectWindow(hwnd);
 }
 
 bool EditorView::Create(HWND documentWindow) {

@@ -14,14 +14,7 @@ constexpr COLORREF kInk = 0x3C3C3C;
 
 }  // namespace
 
-Ruler::~Ruler() {
-  if (hwnd) {
-    HWND w = hwnd;
-    DetachWindow(w);
-    hwnd = nullptr;
-    DestroyWindow(w);
-  }
-}
+Ruler::~Ruler() { DestroyObjectWindow(hwnd); }
 
 bool Ruler::Create(HWND documentWindow) {
   CreateWindowExA(0, "Ruler", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, kHeight, documentWindow, nullptr, g_app.instance,

@@ -84,6 +84,23 @@ LRESULT CALLBACK ObjectWindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 inline void DetachWindow(HWND w) {
   if (w && IsWindow(w)) SetWindowLongPtrA(w, GWLP_USERDATA, 0);
 }
+inline void DetachDialog(HWND w) {
+  if (w && IsWindow(w)) SetWindowLongPtrA(w, DWLP_USER, 0);
+}
+
+// Destroys an object's window (or dialog) from the object's destructor: the
+// window lets go of the object first, so its last messages get default
+// handling.
+inline void DestroyObjectWindow(HWND& w, bool dialog = false) {
+  if (!w) return;
+  HWND h = w;
+  w = nullptr;
+  if (dialog)
+    DetachDialog(h);
+  else
+    DetachWindow(h);
+  DestroyWindow(h);
+}
 
 // The dialog procedure of objects of type T, which provides HWND hwnd (set
 // here) and INT_PTR HandleMessage(UINT, WPARAM, LPARAM) returning what a dialog

@@ -28,14 +28,7 @@ std::string Shown(const std::string& text) {
 
 }  // namespace
 
-MatchListDialog::~MatchListDialog() {
-  if (hwnd) {
-    HWND w = hwnd;
-    DetachWindow(w);
-    hwnd = nullptr;
-    DestroyWindow(w);
-  }
-}
+MatchListDialog::~MatchListDialog() { DestroyObjectWindow(hwnd, true); }
 
 INT_PTR MatchListDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <random>
 
+#include "fuzz_support.h"
 #include "project/control_clipboard.h"
 #include "project/project_file.h"
 #include "project/project_resources.h"
@@ -74,21 +75,12 @@ class Generator {
   std::mt19937 rng_;
 };
 
-double FuzzSeconds() {
-  const char* env = std::getenv("QUILLET_FUZZ_SECONDS");
-  double s = env ? std::atof(env) : 0.0;
-  return s > 0 ? s : 0.5;
-}
-
 template <typename Body>
 void RunFuzz(uint32_t baseSeed, Body body) {
-  auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(FuzzSeconds());
-  for (uint32_t i = 0; i < 5 || std::chrono::steady_clock::now() < end; ++i) {
-    SCOPED_TRACE("seed " + std::to_string(baseSeed + i));
-    Generator gen(baseSeed + i);
+  RunSeeds(baseSeed, [&](uint32_t seed) {
+    Generator gen(seed);
     body(gen);
-    if (::testing::Test::HasFailure()) return;
-  }
+  });
 }
 
 // One reader seen the same way for every format: read into a target, write it.

@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "fuzz_support.h"
 #include "files/include_expand.h"
 #include "files/paths.h"
 #include "shell/settings_keys.h"
@@ -51,22 +52,12 @@ class Generator {
   std::mt19937 rng_;
 };
 
-double FuzzSeconds() {
-  const char* env = std::getenv("QUILLET_FUZZ_SECONDS");
-  double s = env ? std::atof(env) : 0.0;
-  return s > 0 ? s : 0.5;
-}
-
-// Runs body(gen) with a fresh generator per iteration until the time is up.
 template <typename Body>
 void RunFuzz(uint32_t baseSeed, Body body) {
-  auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(FuzzSeconds());
-  for (uint32_t i = 0; i < 5 || std::chrono::steady_clock::now() < end; ++i) {
-    SCOPED_TRACE("seed " + std::to_string(baseSeed + i));
-    Generator gen(baseSeed + i);
+  RunSeeds(baseSeed, [&](uint32_t seed) {
+    Generator gen(seed);
     body(gen);
-    if (::testing::Test::HasFailure()) return;
-  }
+  });
 }
 
 bool Within(std::string_view part, std::string_view whole) {
