@@ -13,14 +13,20 @@ const ControlDef* FindControl(const WindowDef& window, std::string_view name) {
   return nullptr;
 }
 
-const MenuItemDef* FindMenuCommand(const std::vector<MenuDef>& menus, std::string_view idName) {
-  std::vector<const MenuItemDef*> items;
-  for (const MenuDef& menu : menus) {
-    items.clear();
-    CollectMenuCommands(menu, items);
-    for (const MenuItemDef* item : items) {
-      if (lang::EqualsNoCase(*item->idName, idName)) return item;
+const MenuItemDef* FindMenuCommand(const MenuItemDef& menu, std::string_view idName) {
+  for (const MenuItemDef& item : menu.children) {
+    if (item.isPopup) {
+      if (const MenuItemDef* found = FindMenuCommand(item, idName)) return found;
+    } else if (IsMenuCommand(item) && lang::EqualsNoCase(*item.idName, idName)) {
+      return &item;
     }
+  }
+  return nullptr;
+}
+
+const MenuItemDef* FindMenuCommand(const std::vector<MenuDef>& menus, std::string_view idName) {
+  for (const MenuDef& menu : menus) {
+    if (const MenuItemDef* found = FindMenuCommand(menu, idName)) return found;
   }
   return nullptr;
 }

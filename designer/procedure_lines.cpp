@@ -6,6 +6,17 @@ namespace {
 
 inline bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
+// The bytes that can change the walk's state; all others are passed at once.
+struct SpecialBytes {
+  bool table[256];
+};
+constexpr SpecialBytes MakeSpecialBytes() {
+  SpecialBytes s{};
+  for (unsigned char c : {'"', '\'', '/', '*', '\r', '\n'}) s.table[c] = true;
+  return s;
+}
+constexpr SpecialBytes kSpecial = MakeSpecialBytes();
+
 // Past the line end at pos (CR LF, LF or CR).
 size_t SkipLineEnd(std::string_view text, size_t pos) {
   if (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') return pos + 2;
@@ -65,8 +76,13 @@ std::vector<ProcedureLine> FindProcedureLines(std::string_view text) {
     const size_t found = lines.size();
     if (!inBlock) ExamineLine(text, pos, lines);
     bool inString = false;
-    while (pos < text.size() && !IsLineEnd(text[pos])) {
+    while (pos < text.size()) {
       const char c = text[pos];
+      if (!kSpecial.table[static_cast<unsigned char>(c)]) {
+        ++pos;
+        continue;
+      }
+      if (IsLineEnd(c)) break;
       const bool starPair = pos + 1 < text.size() && text[pos + 1] == (c == '*' ? '/' : '*');
       if (inBlock) {
         if (c == '*' && starPair) {
