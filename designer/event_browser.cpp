@@ -31,7 +31,9 @@ std::vector<BrowserRow> BrowserRows(const ProjectState& project, const BrowserQu
   if (query.control >= 0) {
     if (static_cast<size_t>(query.control) >= w.controls.size()) return rows;
     const ControlDef& c = w.controls[static_cast<size_t>(query.control)];
-    for (const BrowserEvent& e : ControlBrowserEvents(c.controlType)) rows.push_back(RowOf(e, HandlerName(w.name, c.name, e.event)));
+    for (const BrowserEvent& e : ControlBrowserEvents(c.controlType)) {
+      rows.push_back(RowOf(e, HandlerName(w.name, c.name, e.event)));
+    }
   } else if (query.mode == BrowserMode::kEvents) {
     for (const BrowserEvent& e : WindowBrowserEvents()) rows.push_back(RowOf(e, HandlerName(w.name, "", e.event)));
   } else if (query.mode == BrowserMode::kMultimedia) {

@@ -61,7 +61,9 @@ struct Case {
 TEST(CodegenFaults, OutputsForRecordsThatBrokeTheCode) {
   const Case cases[] = {
       {"a source with LF or CR line ends keeps every handler",
-       [](ProjectState&, std::string& s) { s = "' x\nSub Main_Paint(hDC As HDC)\nEnd Sub\rSub Main_Timer(t As DWord)\r"; },
+       [](ProjectState&, std::string& s) {
+         s = "' x\nSub Main_Paint(hDC As HDC)\nEnd Sub\rSub Main_Timer(t As DWord)\r";
+       },
        {"\t\t\tMain_Paint(hDC)\r\n", "\t\t\tMain_Timer(wParam As DWord)\r\n"},
        {}},
       {"the window name prefix in another letter case",

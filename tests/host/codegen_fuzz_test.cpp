@@ -92,7 +92,9 @@ class Gen {
     p.projectName = Name();
     p.projectDir = "C:\\P\\";
     p.options = static_cast<uint32_t>(Uniform(INT_MIN, INT_MAX));
-    for (int i = Uniform(0, 3); i > 0; --i) p.bitmaps.push_back(ResourceEntry{"IDB_" + std::to_string(i), "b", nullptr});
+    for (int i = Uniform(0, 3); i > 0; --i) {
+      p.bitmaps.push_back(ResourceEntry{"IDB_" + std::to_string(i), "b", nullptr});
+    }
     for (int i = Uniform(0, 3); i > 0; --i) p.icons.push_back(ResourceEntry{Pick(kPaths), "i", nullptr});
     for (int i = Uniform(0, 3); i > 0; --i) {
       MenuDef m = MakeNewMenuDef(Uniform(0, 2) ? "Menu" + std::to_string(i) : Name());
