@@ -16,7 +16,7 @@
 #include "assist/program_index.h"
 #include "bench_text.h"
 #include "editor/colorize.h"
-#include "editor/render_cache.h"
+#include "editor/text_colouring.h"
 #include "editor/text_document.h"
 #include "files/include_expand.h"
 
@@ -65,8 +65,8 @@ IncludeTextSource Source() {
 }
 
 std::unique_ptr<TextDocument> NewDocument() {
-  auto doc = std::make_unique<TextDocument>(Program().source, 1);
-  doc->SetSelection(Program().caret, Program().caret, false);
+  auto doc = std::make_unique<TextDocument>(Program().source, DocumentKind::kSource);
+  doc->PlaceSelection(Program().caret, Program().caret);
   return doc;
 }
 
@@ -105,7 +105,7 @@ void Backspace(TextDocument& doc, OpenList* list) {
 void BM_EditOnly(benchmark::State& state) {
   auto doc = NewDocument();
   for (auto _ : state) {
-    doc->ReplaceSelection("a", true);
+    doc->ReplaceSelection("a");
     Backspace(*doc, nullptr);
   }
 }
@@ -114,7 +114,7 @@ BENCHMARK(BM_EditOnly)->Unit(benchmark::kMicrosecond);
 // A letter typed while the member list after "obj." is open, then Backspace.
 void BM_KeystrokeListOpen(benchmark::State& state) {
   auto doc = NewDocument();
-  doc->ReplaceSelection(".", true);
+  doc->ReplaceSelection(".");
   OpenList list;
   list.startByte = doc->CaretByte();
   for (int i = 0; i < 40; ++i) list.items.push_back({"member" + std::to_string(i), 0, kItemPublic});
@@ -130,7 +130,7 @@ BENCHMARK(BM_KeystrokeListOpen)->Unit(benchmark::kMicrosecond);
 void BM_KeystrokeHintShown(benchmark::State& state) {
   const Fixture& f = Program();
   auto doc = NewDocument();
-  doc->SetSelection(f.hintCaret, f.hintCaret, false);
+  doc->PlaceSelection(f.hintCaret, f.hintCaret);
   HintState shown;
   shown.shown = true;
   shown.name = "Proc77";
@@ -138,7 +138,7 @@ void BM_KeystrokeHintShown(benchmark::State& state) {
   shown.lineStart = doc->LineStartOf(f.hintCaret);
   shown.row = doc->caretRow;
   for (auto _ : state) {
-    doc->ReplaceSelection(",", true);
+    doc->ReplaceSelection(",");
     const int caret = doc->CaretByte();
     HintDecision d = UpdateHint(doc->RangePointer(0, caret), caret, caret, doc->caretRow, shown, nullptr,
                                 DeclarationLookup());
@@ -148,37 +148,26 @@ void BM_KeystrokeHintShown(benchmark::State& state) {
 }
 BENCHMARK(BM_KeystrokeHintShown)->Unit(benchmark::kMicrosecond);
 
-// A view keeping the editor's render caches, as the editor window does.
-struct CachingView : CachedTextView {
-  int EnsureCaretVisible(bool, bool) override { return 0; }
-  void UpdateCaret(bool) override {}
-  void Repaint() override {}
-  void RefreshCommandStates() override {}
-};
-
 // A space after "Print" at the start of a line opens the statement's hint
 // (no lookup) once it is known that the line lies in no block comment: asked
 // of the comment states the editor keeps for painting (withView), or found by
 // scanning the text before the line.
 void StatementHintOpens(benchmark::State& state, bool withView) {
   auto doc = NewDocument();
-  CachingView view;
-  if (withView) {
-    doc->view = &view;
-    doc->recolor = RecolorLines;
-    ColorizeDocument(*doc);
-  }
-  doc->ReplaceSelection("\r\nPrint", true);
-  if (withView) view.caches.comments.StateAtRow(*doc, doc->caretRow);  // as the last paint left them
+  // The colours and render caches the editor window keeps.
+  std::unique_ptr<TextColouring> view;
+  if (withView) view = std::make_unique<TextColouring>(*doc);
+  doc->ReplaceSelection("\r\nPrint");
+  if (withView) view->caches.comments.StateAtRow(*doc, doc->caretRow);  // as the last paint left them
   BlockCommentQuery blockComments;
   if (withView) {
     blockComments = BlockCommentQuery([&doc, &view](int lineStart) {
-      return (view.caches.comments.StateAtRow(*doc, doc->RowOfByte(lineStart)) & comment_state::kBlock) != 0;
+      return (view->caches.comments.StateAtRow(*doc, doc->RowOfByte(lineStart)) & comment_state::kBlock) != 0;
     });
   }
   const HintState none;
   for (auto _ : state) {
-    doc->ReplaceSelection(" ", true);
+    doc->ReplaceSelection(" ");
     const int caret = doc->CaretByte();
     HintDecision d = UpdateHint(doc->RangePointer(0, caret), caret, caret, doc->caretRow, none, blockComments,
                                 DeclarationLookup());
@@ -199,7 +188,7 @@ void BM_KeystrokeMemberListCold(benchmark::State& state) {
   uint64_t version = 0;
   size_t items = 0, programBytes = 0;
   for (auto _ : state) {
-    doc->ReplaceSelection(".", true);
+    doc->ReplaceSelection(".");
     const int caret = doc->CaretByte();
     ExpandedProgram program = ExpandIncludesMapped(doc->Substr(0, doc->Length()), kBase, kProgramDir, Source());
     const ProgramIndex& index =

@@ -41,14 +41,14 @@ int main(int argc, char** argv) {
     std::string bytes;
     if (!ReadAll(argv[2], bytes)) return Fail("read");
     NulToBlank(bytes);
-    int newline = DetectNewline(bytes);
+    const Newline newline = DetectNewline(bytes);
     NkfDecoded d = NkfDecodeToSjis(ToCrLf(std::move(bytes), newline));
     return WriteAll(argv[3], d.text) ? 0 : Fail("write");
   }
   if (cmd == "save" && argc == 5) {
     std::string text;
     if (!ReadAll(argv[3], text)) return Fail("read");
-    NkfEncoded e = NkfEncodeFromSjis(text, std::atoi(argv[2]));
+    NkfEncoded e = NkfEncodeFromSjis(text, CharsetFromInt(std::atoi(argv[2])));
     if (!e.ok) return Fail("encode");
     return WriteAll(argv[4], e.bytes) ? 0 : Fail("write");
   }

@@ -20,12 +20,8 @@ using Clock = std::chrono::steady_clock;
 // Wide lines, for the TAB conversions and wrapping.
 std::string MakeSource(size_t bytes) { return MakeDialectSource(bytes, DialectShape{true, false}); }
 
-std::unique_ptr<DocumentSlot> MakeSlot(std::string text) {
-  auto slot = std::make_unique<DocumentSlot>();
-  slot->kind = DocumentKind::kSource;
-  slot->text = std::make_unique<TextDocument>(std::move(text), DocumentKind::kSource);
-  slot->undo = std::make_unique<UndoRing>();
-  return slot;
+std::unique_ptr<EditableText> MakeSlot(std::string text) {
+  return std::make_unique<EditableText>(std::move(text), DocumentKind::kSource);
 }
 
 int Middle(TextDocument& doc) {
@@ -37,7 +33,7 @@ int Middle(TextDocument& doc) {
 // the document keeps its size.
 void TypeThroughEditSelection(benchmark::State& state, size_t bytes) {
   auto slot = MakeSlot(MakeSource(bytes));
-  TextDocument& doc = *slot->text;
+  TextDocument& doc = slot->doc;
   const int at = Middle(doc);
   doc.PlaceSelection(at, at);
   int typed = 0;
@@ -57,7 +53,7 @@ void TypeThroughEditSelection(benchmark::State& state, size_t bytes) {
 
 void TypeThroughReplaceSelection(benchmark::State& state, size_t bytes) {
   auto slot = MakeSlot(MakeSource(bytes));
-  TextDocument& doc = *slot->text;
+  TextDocument& doc = slot->doc;
   const int at = Middle(doc);
   doc.PlaceSelection(at, at);
   int typed = 0;
@@ -77,7 +73,7 @@ void TypeThroughReplaceSelection(benchmark::State& state, size_t bytes) {
 // Enter at the end of an indented line: line break, reference line, provisional indent.
 void EnterWithAutoIndent(benchmark::State& state, size_t bytes) {
   auto slot = MakeSlot(MakeSource(bytes));
-  TextDocument& doc = *slot->text;
+  TextDocument& doc = slot->doc;
   const int at = Middle(doc) + 5;  // inside an indented line
   const int end = doc.LineEnd(doc.LineOfByte(at));
   for (auto _ : state) {
@@ -92,7 +88,7 @@ void EnterWithAutoIndent(benchmark::State& state, size_t bytes) {
 
 void UndoRedoPair(benchmark::State& state, size_t bytes) {
   auto slot = MakeSlot(MakeSource(bytes));
-  TextDocument& doc = *slot->text;
+  TextDocument& doc = slot->doc;
   const int at = Middle(doc);
   doc.PlaceSelection(at, at);
   TypeByte(*slot, 'w');
@@ -108,12 +104,12 @@ void Paste50MB(benchmark::State& state, bool recorded) {
   for (auto _ : state) {
     state.PauseTiming();
     auto slot = MakeSlot(MakeSource(1024));
-    slot->text->SetSelection(500, 500, false);
+    slot->doc.PlaceSelection(500, 500);
     state.ResumeTiming();
     if (recorded)
-      EditSelection(*slot, block, true, false);
+      EditSelection(*slot, block, EditOrigin::kPasted);
     else
-      slot->text->ReplaceSelection(block, false);
+      slot->doc.ReplaceSelection(block);
     state.PauseTiming();
     slot.reset();
     state.ResumeTiming();
@@ -124,8 +120,8 @@ void Paste50MB(benchmark::State& state, bool recorded) {
 void UndoOf50MBPaste(benchmark::State& state) {
   const std::string block = MakeSource(size_t{50} << 20);
   auto slot = MakeSlot(MakeSource(1024));
-  slot->text->SetSelection(500, 500, false);
-  EditSelection(*slot, block, true, false);
+  slot->doc.PlaceSelection(500, 500);
+  EditSelection(*slot, block, EditOrigin::kPasted);
   for (auto _ : state) {
     Undo(*slot);
     state.PauseTiming();
@@ -174,7 +170,7 @@ void QuoteWrap(benchmark::State& state) {
 // Tab over every line of a 10 MB document, then (untimed) its undo.
 void BlockIndentAll(benchmark::State& state) {
   auto slot = MakeSlot(Text10MB());
-  TextDocument& doc = *slot->text;
+  TextDocument& doc = slot->doc;
   for (auto _ : state) {
     doc.PlaceSelection(doc.Length(), 0);
     BlockIndent(*slot, false);

@@ -11,20 +11,14 @@
 #include "bench_text.h"
 #include "editor/colorize.h"
 #include "editor/paint_runs.h"
-#include "editor/render_cache.h"
+#include "editor/text_colouring.h"
+#include "prefs/theme_colours.h"
 
 namespace {
 
-struct NoView : CachedTextView {
-  int EnsureCaretVisible(bool, bool) override { return 0; }
-  void UpdateCaret(bool) override {}
-  void Repaint() override {}
-  void RefreshCommandStates() override {}
-};
-
 struct Fixture {
   std::unique_ptr<TextDocument> doc;
-  NoView view;
+  std::unique_ptr<TextColouring> view;  // colours and render caches, as the editor keeps them
   PaintFrame frame;
 };
 
@@ -33,10 +27,8 @@ Fixture& Document(size_t bytes) {
   auto& f = docs[bytes];
   if (!f) {
     f = std::make_unique<Fixture>();
-    f->doc = std::make_unique<TextDocument>(MakeDialectSource(bytes, DialectShape{false, true}), 1);
-    f->doc->view = &f->view;
-    f->doc->recolor = RecolorLines;
-    ColorizeDocument(*f->doc);
+    f->doc = std::make_unique<TextDocument>(MakeDialectSource(bytes, DialectShape{false, true}), DocumentKind::kSource);
+    f->view = std::make_unique<TextColouring>(*f->doc);
   }
   return *f;
 }
@@ -59,11 +51,11 @@ const PaintColours kColours = PaintColoursFrom(ThemeColours(), true);
 void PaintScreen(benchmark::State& state, size_t bytes, bool atEnd) {
   Fixture& f = Document(bytes);
   const PaintRequest req = Screen(*f.doc, atEnd);
-  BuildPaintRuns(*f.doc, f.view.caches.comments, kColours, req, f.frame);  // warms the caches
-  benchmark::DoNotOptimize(f.view.caches.widths.Widest(*f.doc));
+  BuildPaintRuns(*f.doc, f.view->caches.comments, kColours, req, f.frame);  // warms the caches
+  benchmark::DoNotOptimize(f.view->caches.widths.Widest(*f.doc));
   for (auto _ : state) {
-    BuildPaintRuns(*f.doc, f.view.caches.comments, kColours, req, f.frame);
-    benchmark::DoNotOptimize(f.view.caches.widths.Widest(*f.doc));
+    BuildPaintRuns(*f.doc, f.view->caches.comments, kColours, req, f.frame);
+    benchmark::DoNotOptimize(f.view->caches.widths.Widest(*f.doc));
     benchmark::DoNotOptimize(f.frame.runs.data());
   }
   state.counters["runs"] = static_cast<double>(f.frame.runs.size());
@@ -76,13 +68,13 @@ void EditThenPaintEnd(benchmark::State& state, size_t bytes) {
   const PaintRequest req = Screen(*f.doc, true);
   const int at = f.doc->LineStart(3);
   for (auto _ : state) {
-    f.doc->SetSelection(at, at, false);
-    f.doc->ReplaceSelection("a", false);
-    BuildPaintRuns(*f.doc, f.view.caches.comments, kColours, req, f.frame);
-    benchmark::DoNotOptimize(f.view.caches.widths.Widest(*f.doc));
+    f.doc->PlaceSelection(at, at);
+    f.doc->ReplaceSelection("a");
+    BuildPaintRuns(*f.doc, f.view->caches.comments, kColours, req, f.frame);
+    benchmark::DoNotOptimize(f.view->caches.widths.Widest(*f.doc));
     state.PauseTiming();
-    f.doc->SetSelection(at, at + 1, false);
-    f.doc->ReplaceSelection("", false);
+    f.doc->PlaceSelection(at, at + 1);
+    f.doc->ReplaceSelection("");
     state.ResumeTiming();
   }
 }
@@ -92,14 +84,14 @@ void TypeAndPaintAtEnd(benchmark::State& state, size_t bytes) {
   Fixture& f = Document(bytes);
   const PaintRequest req = Screen(*f.doc, true);
   const int at = f.doc->RowStart(req.caretRow);
-  BuildPaintRuns(*f.doc, f.view.caches.comments, kColours, req, f.frame);
+  BuildPaintRuns(*f.doc, f.view->caches.comments, kColours, req, f.frame);
   for (auto _ : state) {
-    f.doc->SetSelection(at, at, false);
-    f.doc->ReplaceSelection("a", false);
-    BuildPaintRuns(*f.doc, f.view.caches.comments, kColours, req, f.frame);
-    benchmark::DoNotOptimize(f.view.caches.widths.Widest(*f.doc));
-    f.doc->SetSelection(at, at + 1, false);
-    f.doc->ReplaceSelection("", false);
+    f.doc->PlaceSelection(at, at);
+    f.doc->ReplaceSelection("a");
+    BuildPaintRuns(*f.doc, f.view->caches.comments, kColours, req, f.frame);
+    benchmark::DoNotOptimize(f.view->caches.widths.Widest(*f.doc));
+    f.doc->PlaceSelection(at, at + 1);
+    f.doc->ReplaceSelection("");
   }
 }
 
@@ -151,9 +143,9 @@ void FirstPaintAtEnd(benchmark::State& state) {
   Fixture& f = Document(100u << 20);
   const PaintRequest req = Screen(*f.doc, true);
   for (auto _ : state) {
-    f.view.caches.Reset();
-    BuildPaintRuns(*f.doc, f.view.caches.comments, kColours, req, f.frame);
-    benchmark::DoNotOptimize(f.view.caches.widths.Widest(*f.doc));
+    f.view->caches.Reset();
+    BuildPaintRuns(*f.doc, f.view->caches.comments, kColours, req, f.frame);
+    benchmark::DoNotOptimize(f.view->caches.widths.Widest(*f.doc));
   }
 }
 

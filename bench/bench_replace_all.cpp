@@ -32,12 +32,8 @@ const RegexApi& Engine() {
 
 const char* Needle(bool regex) { return regex ? "As\\s+Long" : "As Long"; }
 
-std::unique_ptr<DocumentSlot> MakeSlot(const std::string& text) {
-  auto slot = std::make_unique<DocumentSlot>();
-  slot->kind = DocumentKind::kText;
-  slot->text = std::make_unique<TextDocument>(text, DocumentKind::kText);
-  slot->undo = std::make_unique<UndoRing>();
-  return slot;
+std::unique_ptr<EditableText> MakeSlot(const std::string& text) {
+  return std::make_unique<EditableText>(text, DocumentKind::kText);
 }
 
 // Arguments: megabytes, regex.
@@ -51,7 +47,7 @@ void BM_ReplaceAllInDocument(benchmark::State& state) {
   int count = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    std::unique_ptr<DocumentSlot> slot = MakeSlot(text);
+    std::unique_ptr<EditableText> slot = MakeSlot(text);
     state.ResumeTiming();
     ReplaceAllOutcome r = ReplaceAllInDocument(*slot, Needle(regex), "As Integer", true, regex, &Engine());
     count = r.count;
@@ -92,16 +88,16 @@ void BM_ReplaceAllThroughCStr(benchmark::State& state) {
   int count = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    std::unique_ptr<DocumentSlot> slot = MakeSlot(text);
+    std::unique_ptr<EditableText> slot = MakeSlot(text);
     state.ResumeTiming();
-    TextDocument& doc = *slot->text;
+    TextDocument& doc = slot->doc;
     int from = 0;
     count = 0;
     for (;;) {
       SearchHit h = FindInText(doc.CStr(), doc.Length(), from, "As Long", true, false, &Engine());
       if (!h.Found()) break;
       doc.PlaceSelection(h.pos + h.length, h.pos);
-      EditSelection(*slot, "As Integer", false, false);
+      EditSelection(*slot, "As Integer");
       from = h.pos + 10;
       ++count;
     }

@@ -22,7 +22,7 @@ namespace {
 TextDocument& Document(size_t bytes) {
   static std::map<size_t, std::unique_ptr<TextDocument>> docs;
   auto& slot = docs[bytes];
-  if (!slot) slot = std::make_unique<TextDocument>(MakeDialectSource(bytes), 1);
+  if (!slot) slot = std::make_unique<TextDocument>(MakeDialectSource(bytes), DocumentKind::kSource);
   return *slot;
 }
 
@@ -117,7 +117,7 @@ std::string OneLine(size_t bytes) {
 void TypeLongLine(benchmark::State& state, bool rightTurn, bool widths) {
   TextLayout lay;
   lay.rightTurn = rightTurn;
-  TextDocument doc(OneLine(size_t{10} << 20), 1, lay);
+  TextDocument doc(OneLine(size_t{10} << 20), DocumentKind::kSource, lay);
   LineWidthCache cache;
   if (widths) cache.Widest(doc);
   const int at = doc.Length();
@@ -155,7 +155,7 @@ void ReplaceAlongLongLine(benchmark::State& state, bool rightTurn) {
   lay.rightTurn = rightTurn;
   for (auto _ : state) {
     state.PauseTiming();
-    TextDocument doc(text, 1, lay);
+    TextDocument doc(text, DocumentKind::kSource, lay);
     state.ResumeTiming();
     int shift = 0;
     for (int at : matches) {
@@ -173,7 +173,7 @@ void ReplaceAlongLongLine(benchmark::State& state, bool rightTurn) {
 void ClickLongLine(benchmark::State& state, bool rightTurn) {
   TextLayout lay;
   lay.rightTurn = rightTurn;
-  TextDocument doc(OneLine(size_t{10} << 20), 1, lay);
+  TextDocument doc(OneLine(size_t{10} << 20), DocumentKind::kSource, lay);
   const ViewPos end = doc.ViewFromByte(doc.Length());
   std::mt19937 rng(7);
   for (auto _ : state) {
@@ -191,7 +191,7 @@ void Load(benchmark::State& state, size_t bytes) {
     state.PauseTiming();
     std::string copy = text;  // the loader hands its buffer over
     state.ResumeTiming();
-    TextDocument doc(std::move(copy), 1);
+    TextDocument doc(std::move(copy), DocumentKind::kSource);
     benchmark::DoNotOptimize(doc.RowCount());
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes));

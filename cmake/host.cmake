@@ -36,13 +36,13 @@ target_link_libraries(host_tests PRIVATE qcore qcharset qregex GTest::gtest_main
 target_compile_definitions(host_tests PRIVATE QUILLET_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(host_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS host)
 
-if(QUILLET_BENCH)
-  find_package(benchmark REQUIRED)
-  foreach(src ${QUILLET_BENCH_SOURCES})
-    get_filename_component(name ${src} NAME_WE)
-    add_executable(${name} ${src})
-    quillet_code_options(${name})
-    target_link_libraries(${name} PRIVATE qcore qcharset qregex benchmark::benchmark Threads::Threads)
-    target_compile_definitions(${name} PRIVATE QUILLET_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-  endforeach()
-endif()
+# The benchmarks are built in every host tree, so that they follow the code
+# they measure; they run only from the Release tree of make bench.
+find_package(benchmark REQUIRED)
+foreach(src ${QUILLET_BENCH_SOURCES})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  quillet_code_options(${name})
+  target_link_libraries(${name} PRIVATE qcore qcharset qregex benchmark::benchmark Threads::Threads)
+  target_compile_definitions(${name} PRIVATE QUILLET_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+endforeach()

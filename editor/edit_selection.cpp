@@ -54,18 +54,16 @@ void EditSelection(EditableText& text, std::string_view str, EditOrigin origin) 
   // document and shift every character after it; it is not a character.
   if (EndsWithLoneLead(str)) str.remove_suffix(1);
   TextDocument& doc = text.doc;
+  PendingIndentCommit(text);
   int s, e;
   doc.SelectionBytes(s, e);
-  if (str.empty() && s == e && !text.pendingIndent) return;
+  if (str.empty() && s == e) return;
   // The document stores NUL bytes as blanks; the entry holds what it stores.
   // Everything the edit allocates is taken before the text changes, so that
   // running out of memory leaves the document as it was.
   std::string inserted(str);
   BlankNuls(inserted);
-  PendingIndentCommit(text);
   PrepareUndoPush(text.undo, inserted.size());
-  doc.SelectionBytes(s, e);
-  if (inserted.empty() && s == e) return;
   const int oldS = s, oldE = e;
   AbsorbJoins(doc, s, e, inserted);
   if (s != oldS || e != oldE) doc.PlaceSelection(e, s);

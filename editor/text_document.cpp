@@ -175,7 +175,7 @@ int TextDocument::ComputeGutter(int& digits) const {
 
 // ---- editing
 
-bool TextDocument::ReplaceRange(int s, int e, std::string_view str) {
+bool TextDocument::ReplaceRange(int s, int e, std::string_view str, TextChange& change) {
   Impl& m = *impl_;
   const int oldLength = m.text.Length();
   s = std::clamp(s, 0, oldLength);
@@ -259,6 +259,9 @@ bool TextDocument::ReplaceRange(int s, int e, std::string_view str) {
   m.marks.Edited(edit, ownLineDone);
   m.memo.Edited(edit);
   ++m.version;
+  change.firstLine = m.lines.PartitionOf(s);
+  change.lastLine = m.lines.PartitionOf(s + len);
+  change.linesAdded = m.lines.Partitions() - oldLines;
   return true;
 }
 
@@ -313,21 +316,17 @@ bool TextDocument::ReplaceSelection(std::string_view text) {
   int s, e;
   SelectionBytes(s, e);
   const int len = static_cast<int>(std::min<size_t>(text.size(), static_cast<size_t>(kMaxLength)));
-  const int linesBefore = LineCount();
-  if (!ReplaceRange(s, e, text)) return false;
+  TextChange change;
+  if (!ReplaceRange(s, e, text, change)) return false;
   const int caret = s + len;
   ViewPos c = ViewFromByte(caret);
   caretCol = anchorCol = c.col;
   caretRow = anchorRow = c.row;
   wantedCol = -1;
   modified = true;
-  TextChange change;
   change.start = s;
   change.removed = e - s;
   change.inserted = len;
-  change.firstLine = LineOfByte(s);
-  change.lastLine = LineOfByte(caret);
-  change.linesAdded = LineCount() - linesBefore;
   for (TextObserver* observer : observers_) observer->TextChanged(*this, change);
   return true;
 }

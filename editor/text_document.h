@@ -166,8 +166,8 @@ class TextDocument {
  private:
   struct Impl;
   // Replaces [s, e) by text in the buffers and the index; returns false when
-  // the result would not fit an int.
-  bool ReplaceRange(int s, int e, std::string_view text);
+  // the result would not fit an int. Fills the lines of the change.
+  bool ReplaceRange(int s, int e, std::string_view text, TextChange& change);
   void RebuildRows();
 
   std::unique_ptr<Impl> impl_;

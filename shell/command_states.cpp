@@ -58,11 +58,9 @@ void CompileCommandStates(const CommandContext& ctx, CommandStates& out) {
   for (int id : {ID_BUILD_DEBUGRUN, ID_BUILD_RELEASE, ID_BUILD_DEBUG}) Set(out, id, enable);
 }
 
-CommandStates ComputeCommandStates(const CommandContext& ctx) {
-  CommandStates out;
-  out.reserve(40);
+void ComputeCommandStates(const CommandContext& ctx, CommandStates& out) {
+  out.clear();
   for (auto group : {FileCommandStates, EditCommandStates, SearchCommandStates, ConversionCommandStates,
                      PrintCommandStates, CompileCommandStates})
     group(ctx, out);
-  return out;
 }

@@ -31,5 +31,11 @@ void ConversionCommandStates(const CommandContext& ctx, CommandStates& out);
 void PrintCommandStates(const CommandContext& ctx, CommandStates& out);
 void CompileCommandStates(const CommandContext& ctx, CommandStates& out);
 
-// Every group's states, each command once.
-CommandStates ComputeCommandStates(const CommandContext& ctx);
+// Every group's states, each command once, into out (its storage is reused:
+// a refresh after every keystroke allocates nothing).
+void ComputeCommandStates(const CommandContext& ctx, CommandStates& out);
+inline CommandStates ComputeCommandStates(const CommandContext& ctx) {
+  CommandStates out;
+  ComputeCommandStates(ctx, out);
+  return out;
+}

@@ -92,14 +92,16 @@ bool DispatchCommand(UINT id) {
 
 void RefreshCommandStates() {
   if (!g_app.frameWindow) return;
-  CommandStates& applied = Frame().appliedStates;
-  const CommandStates now = ComputeCommandStates(CurrentContext());
+  FrameWindow& frame = Frame();
+  CommandStates& applied = frame.appliedStates;
+  CommandStates& now = frame.computedStates;
+  ComputeCommandStates(CurrentContext(), now);
   const bool all = applied.size() != now.size();
   for (size_t i = 0; i < now.size(); ++i) {
     if (!all && applied[i].id == now[i].id && applied[i].enabled == now[i].enabled) continue;
     Apply(now[i]);
   }
-  applied = now;
+  applied.swap(now);
 }
 
 void ForgetAppliedCommandStates() {

@@ -59,6 +59,7 @@ class FrameWindow : public WindowObject<FrameWindow, DefaultProc::kFrame> {
   // What the menus and toolbar were last given, so that a refresh touches
   // only the commands whose state changed.
   CommandStates appliedStates;
+  CommandStates computedStates;  // storage of the next refresh
 
  private:
   void OnCreate();
