@@ -49,7 +49,8 @@ void BM_ReplaceAllInDocument(benchmark::State& state) {
     state.PauseTiming();
     std::unique_ptr<EditableText> slot = MakeSlot(text);
     state.ResumeTiming();
-    ReplaceAllOutcome r = ReplaceAllInDocument(*slot, Needle(regex), "As Integer", true, regex, &Engine());
+    ReplaceAllOutcome r =
+        ReplaceAllInDocument(*slot, Needle(regex), "As Integer", SearchOptions{true, regex}, &Engine());
     count = r.count;
     state.PauseTiming();
     slot.reset();
@@ -70,7 +71,7 @@ void BM_ReplaceAllInString(benchmark::State& state) {
   int count = 0;
   for (auto _ : state) {
     ReplaceAllResult r = ReplaceAllInText(text.data(), static_cast<int>(text.size()), Needle(regex), "As Integer",
-                                          true, regex, &Engine());
+                                          SearchOptions{true, regex}, &Engine());
     count = r.count;
     benchmark::DoNotOptimize(r.text.data());
   }
@@ -94,7 +95,7 @@ void BM_ReplaceAllThroughCStr(benchmark::State& state) {
     int from = 0;
     count = 0;
     for (;;) {
-      SearchHit h = FindInText(doc.CStr(), doc.Length(), from, "As Long", true, false, &Engine());
+      SearchHit h = FindInText(doc.CStr(), doc.Length(), from, "As Long", kCasePlainSearch, &Engine());
       if (!h.Found()) break;
       doc.PlaceSelection(h.pos + h.length, h.pos);
       EditSelection(*slot, "As Integer");

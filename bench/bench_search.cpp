@@ -25,13 +25,13 @@ const std::string& Corpus() {
   return text;
 }
 
-int CountMatches(const std::string& text, const std::string& needle, bool matchCase, bool regex) {
+int CountMatches(const std::string& text, const std::string& needle, SearchOptions options) {
   const RegexApi api = EngineApi();
   int n = 0;
   int from = 0;
   const int len = static_cast<int>(text.size());
   for (;;) {
-    SearchHit h = FindInText(text.data(), len, from, needle, matchCase, regex, &api);
+    SearchHit h = FindInText(text.data(), len, from, needle, options, &api);
     if (!h.Found()) break;
     ++n;
     from = h.pos + h.length;
@@ -41,13 +41,14 @@ int CountMatches(const std::string& text, const std::string& needle, bool matchC
 
 ReplaceAllResult ReplaceAll(const std::string& text) {
   const RegexApi api = EngineApi();
-  return ReplaceAllInText(text.data(), static_cast<int>(text.size()), "As Long", "As Integer", true, false, &api);
+  return ReplaceAllInText(text.data(), static_cast<int>(text.size()), "As Long", "As Integer", kCasePlainSearch, &api);
 }
 
 void BM_LiteralCount(benchmark::State& state) {
   const std::string& t = Corpus();
   int n = 0;
-  for (auto _ : state) benchmark::DoNotOptimize(n = CountMatches(t, kRareLiteral, state.range(0) != 0, false));
+  const SearchOptions options{state.range(0) != 0, false};
+  for (auto _ : state) benchmark::DoNotOptimize(n = CountMatches(t, kRareLiteral, options));
   state.counters["hits"] = n;
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(t.size()));
 }
@@ -56,7 +57,7 @@ BENCHMARK(BM_LiteralCount)->ArgName("matchCase")->Arg(1)->Arg(0)->Unit(benchmark
 void BM_RegexCount(benchmark::State& state) {
   const std::string& t = Corpus();
   int n = 0;
-  for (auto _ : state) benchmark::DoNotOptimize(n = CountMatches(t, kRegex, state.range(0) != 0, true));
+  for (auto _ : state) benchmark::DoNotOptimize(n = CountMatches(t, kRegex, SearchOptions{state.range(0) != 0, true}));
   state.counters["hits"] = n;
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(t.size()));
 }
@@ -84,9 +85,9 @@ int TimeOne(const std::string& what, const char* path, const char* outPath) {
   const auto t1 = std::chrono::steady_clock::now();
   long count = 0;
   if (what == "literal") {
-    count = CountMatches(text, kRareLiteral, true, false);
+    count = CountMatches(text, kRareLiteral, kCasePlainSearch);
   } else if (what == "regex") {
-    count = CountMatches(text, kRegex, true, true);
+    count = CountMatches(text, kRegex, kCaseRegexSearch);
   } else if (what == "replace") {
     ReplaceAllResult r = ReplaceAll(text);
     count = r.count;

@@ -18,12 +18,12 @@ const RegexApi& ApiOrMissing(const RegexApi* api) {
 
 }  // namespace
 
-SearchHit FindInText(const char* text, int len, int from, const std::string& needle, bool matchCase, bool regex,
+SearchHit FindInText(const char* text, int len, int from, const std::string& needle, SearchOptions options,
                      const RegexApi* api) {
   SearchHit hit;
   if (!text || len <= 0 || needle.empty() || from < 0 || from >= len) return hit;
-  if (regex) return RunRegexMatch(ApiOrMissing(api), text, len, from, needle, matchCase);
-  const int pos = PlainSearch(text, len, from, needle, matchCase);
+  if (options.regex) return RunRegexMatch(ApiOrMissing(api), text, len, from, needle, options.matchCase);
+  const int pos = PlainSearch(text, len, from, needle, options.matchCase);
   if (pos >= 0) {
     hit.status = SearchStatus::kFound;
     hit.pos = pos;
@@ -33,16 +33,16 @@ SearchHit FindInText(const char* text, int len, int from, const std::string& nee
 }
 
 ReplacementHit NextReplacement(const char* text, int len, int from, const std::string& needle,
-                               const std::string& replacement, bool matchCase, bool regex, const RegexApi* api,
+                               const std::string& replacement, SearchOptions options, const RegexApi* api,
                                ReplaceStep step) {
-  if (regex) {
+  if (options.regex) {
     const bool empties = step != ReplaceStep::kOne;
     if (!text || len <= 0 || needle.empty() || from < 0 || from > len || (from == len && !empties)) {
       return ReplacementHit();
     }
     for (;;) {
       ReplacementHit hit =
-          RunRegexReplacement(ApiOrMissing(api), text, len, from, needle, replacement, matchCase, empties);
+          RunRegexReplacement(ApiOrMissing(api), text, len, from, needle, replacement, options.matchCase, empties);
       if (!hit.Found() || hit.length > 0 || !empties) return hit;
       // A document has no place between the CR and LF of a line end.
       const bool splitsLineEnd = hit.pos > 0 && hit.pos < len && text[hit.pos - 1] == '\r' && text[hit.pos] == '\n';
@@ -55,19 +55,19 @@ ReplacementHit NextReplacement(const char* text, int len, int from, const std::s
     }
   }
   ReplacementHit out;
-  static_cast<SearchHit&>(out) = FindInText(text, len, from, needle, matchCase, false, api);
+  static_cast<SearchHit&>(out) = FindInText(text, len, from, needle, SearchOptions{options.matchCase, false}, api);
   if (out.Found()) out.replacement = replacement;
   return out;
 }
 
 ReplaceAllResult ReplaceAllInText(const char* text, int len, const std::string& needle,
-                                  const std::string& replacement, bool matchCase, bool regex, const RegexApi* api) {
+                                  const std::string& replacement, SearchOptions options, const RegexApi* api) {
   ReplaceAllResult r;
   int copied = 0;
   int from = 0;
   ReplaceStep step = ReplaceStep::kFirst;
   for (;;) {
-    ReplacementHit hit = NextReplacement(text, len, from, needle, replacement, matchCase, regex, api, step);
+    ReplacementHit hit = NextReplacement(text, len, from, needle, replacement, options, api, step);
     if (hit.Error()) {
       r = ReplaceAllResult();
       r.status = SearchStatus::kError;
@@ -124,14 +124,14 @@ int LineEndFrom(const char* text, int len, int pos) {
 
 }  // namespace
 
-MatchList FillMatchList(const char* text, int len, const std::string& needle, bool matchCase, bool regex,
+MatchList FillMatchList(const char* text, int len, const std::string& needle, SearchOptions options,
                         const RegexApi* api) {
   MatchList list;
   int line = 1;
   int lineStart = 0;
   int from = 0;
   while (from < len) {
-    SearchHit hit = FindInText(text, len, from, needle, matchCase, regex, api);
+    SearchHit hit = FindInText(text, len, from, needle, options, api);
     if (hit.Error()) {
       list.error = true;
       list.errorText = hit.errorText;

@@ -18,7 +18,7 @@ std::string TrimSearchText(std::string_view text);
 // The search primitive: the first match in text[from, len) of the search
 // text, plain or as a regular expression (through api). An empty subject or
 // search text gives not found; `from` must be a character start.
-SearchHit FindInText(const char* text, int len, int from, const std::string& needle, bool matchCase, bool regex,
+SearchHit FindInText(const char* text, int len, int from, const std::string& needle, SearchOptions options,
                      const RegexApi* api);
 
 // Which matches a replacement takes. kOne (the replace button): the first
@@ -31,7 +31,7 @@ enum class ReplaceStep { kOne, kFirst, kNext };
 // The next replacement of a replace-all loop: where the next match is and
 // what replaces it (for a regular expression, its substitution in context).
 ReplacementHit NextReplacement(const char* text, int len, int from, const std::string& needle,
-                               const std::string& replacement, bool matchCase, bool regex, const RegexApi* api,
+                               const std::string& replacement, SearchOptions options, const RegexApi* api,
                                ReplaceStep step = ReplaceStep::kOne);
 
 struct ReplaceAllResult {
@@ -45,7 +45,7 @@ struct ReplaceAllResult {
 // replacement, so replacing "a" by "aa" ends. Empty matches are replaced
 // once per position ("^" by "// " prefixes every line).
 ReplaceAllResult ReplaceAllInText(const char* text, int len, const std::string& needle,
-                                  const std::string& replacement, bool matchCase, bool regex, const RegexApi* api);
+                                  const std::string& replacement, SearchOptions options, const RegexApi* api);
 
 struct MatchListEntry {
   int line = 0;       // 1-based
@@ -60,5 +60,5 @@ struct MatchList {
 };
 
 // One entry per line holding a match, however many it holds.
-MatchList FillMatchList(const char* text, int len, const std::string& needle, bool matchCase, bool regex,
+MatchList FillMatchList(const char* text, int len, const std::string& needle, SearchOptions options,
                         const RegexApi* api);

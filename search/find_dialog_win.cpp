@@ -8,7 +8,7 @@ namespace {
 void OnListAll(HWND dialog) {
   const SearchRequest r = BeginSearch(dialog, false);
   const int slot = SearchTargetSlot(r);
-  if (slot >= 0 && ShowMatchList(dialog, slot, r.text, r.matchCase, r.regex)) EndDialog(dialog, IDC_FIND_LISTALL);
+  if (slot >= 0 && ShowMatchList(dialog, slot, r.text, r.options)) EndDialog(dialog, IDC_FIND_LISTALL);
 }
 
 }  // namespace

@@ -33,24 +33,24 @@ const char* Subject(TextDocument& doc, int from, bool regex, int* context, int& 
 
 }  // namespace
 
-SearchHit FindInDocument(TextDocument& doc, int from, const std::string& needle, bool matchCase, bool regex,
+SearchHit FindInDocument(TextDocument& doc, int from, const std::string& needle, SearchOptions options,
                          const RegexApi* api, int* context) {
   if (from < 0 || from >= doc.Length() || needle.empty()) return SearchHit();
   int start, len;
-  const char* text = Subject(doc, from, regex, context, start, len);
-  SearchHit hit = FindInText(text, len, from - start, needle, matchCase, regex, api);
+  const char* text = Subject(doc, from, options.regex, context, start, len);
+  SearchHit hit = FindInText(text, len, from - start, needle, options, api);
   if (hit.Found()) hit.pos += start;
   return hit;
 }
 
 ReplacementHit NextReplacementInDocument(TextDocument& doc, int from, const std::string& needle,
-                                         const std::string& replacement, bool matchCase, bool regex,
+                                         const std::string& replacement, SearchOptions options,
                                          const RegexApi* api, int* context, ReplaceStep step) {
-  const int last = step == ReplaceStep::kOne || !regex ? doc.Length() - 1 : doc.Length();
+  const int last = step == ReplaceStep::kOne || !options.regex ? doc.Length() - 1 : doc.Length();
   if (from < 0 || from > last || needle.empty()) return ReplacementHit();
   int start, len;
-  const char* text = Subject(doc, from, regex, context, start, len);
-  ReplacementHit hit = NextReplacement(text, len, from - start, needle, replacement, matchCase, regex, api, step);
+  const char* text = Subject(doc, from, options.regex, context, start, len);
+  ReplacementHit hit = NextReplacement(text, len, from - start, needle, replacement, options, api, step);
   if (hit.Found()) hit.pos += start;
   return hit;
 }

@@ -25,7 +25,7 @@ int FindNextStart(const TextDocument& doc);
 
 // The first match in the document from `from` to its end (`from` is a
 // character start). `context` is RegexContextStart's `known`, updated.
-SearchHit FindInDocument(TextDocument& doc, int from, const std::string& needle, bool matchCase, bool regex,
+SearchHit FindInDocument(TextDocument& doc, int from, const std::string& needle, SearchOptions options,
                          const RegexApi* api, int* context = nullptr);
 
 // The next match from `from` and the text that replaces it; for a regular
@@ -33,6 +33,6 @@ SearchHit FindInDocument(TextDocument& doc, int from, const std::string& needle,
 // matches are taken as `step` says (with kFirst and kNext `from` may be the
 // document's length).
 ReplacementHit NextReplacementInDocument(TextDocument& doc, int from, const std::string& needle,
-                                         const std::string& replacement, bool matchCase, bool regex,
+                                         const std::string& replacement, SearchOptions options,
                                          const RegexApi* api, int* context = nullptr,
                                          ReplaceStep step = ReplaceStep::kOne);

@@ -16,12 +16,12 @@ void SelectMatch(EditorView& view, const SearchHit& hit) { view.SetSelection(hit
 
 }  // namespace
 
-bool FindNextInSlot(HWND owner, int slot, const std::string& text, bool matchCase, bool regex, bool wrap) {
+bool FindNextInSlot(HWND owner, int slot, const std::string& text, SearchOptions options, bool wrap) {
   EditorView* view = EditorOf(slot);
   if (!view || text.empty()) return false;
   TextDocument& doc = view->Doc();
   const RegexApi* api = &RegexLibrary();
-  SearchHit hit = FindInDocument(doc, FindNextStart(doc), text, matchCase, regex, api);
+  SearchHit hit = FindInDocument(doc, FindNextStart(doc), text, options, api);
   if (hit.Error()) {
     ShowRegexError(owner, hit.errorText);
     return false;
@@ -31,7 +31,7 @@ bool FindNextInSlot(HWND owner, int slot, const std::string& text, bool matchCas
     return true;
   }
   if (!wrap) return false;
-  hit = FindInDocument(doc, 0, text, matchCase, regex, api);
+  hit = FindInDocument(doc, 0, text, options, api);
   if (hit.Error()) {
     ShowRegexError(owner, hit.errorText);
     return false;
@@ -59,6 +59,6 @@ void RepeatLastSearch() {
     MessageBeep(MB_OK);
     return;
   }
-  FindNextInSlot(g_app.frame, slot, settings.findHistory[0], settings.IsFindStrBigSmall != 0,
-                 settings.IsRegExp != 0, true);
+  const SearchOptions options{settings.IsFindStrBigSmall != 0, settings.IsRegExp != 0};
+  FindNextInSlot(g_app.frame, slot, settings.findHistory[0], options, true);
 }

@@ -106,11 +106,11 @@ void MatchListDialog::Fill(const MatchList& found, const std::string& text) {
   SetWindowTextA(hwnd, title.c_str());
 }
 
-bool ShowMatchList(HWND owner, int slot, const std::string& text, bool matchCase, bool regex) {
+bool ShowMatchList(HWND owner, int slot, const std::string& text, SearchOptions options) {
   EditorView* view = EditorOf(slot);
   if (!view || !g_app.resLib) return false;
   TextDocument& doc = view->Doc();
-  MatchList found = FillMatchList(doc.CStr(), doc.Length(), text, matchCase, regex, &RegexLibrary());
+  MatchList found = FillMatchList(doc.CStr(), doc.Length(), text, options, &RegexLibrary());
   if (found.error) ShowRegexError(owner, found.errorText);
   if (found.error && found.entries.empty()) return false;
 

@@ -59,8 +59,8 @@ int RegexSubstitute(HWND owner, const char* subject, int len, const std::string&
 }
 
 SearchHit FindInTextReporting(HWND owner, const char* text, int len, int from, const std::string& needle,
-                              bool matchCase, bool regex) {
-  SearchHit hit = FindInText(text, len, from, needle, matchCase, regex, &g_api);
+                              SearchOptions options) {
+  SearchHit hit = FindInText(text, len, from, needle, options, &g_api);
   if (hit.Error()) ShowRegexError(owner, hit.errorText);
   return hit;
 }

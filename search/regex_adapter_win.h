@@ -31,7 +31,7 @@ int RegexSubstitute(HWND owner, const char* subject, int len, const std::string&
 
 // FindInText, showing the error of a regular-expression search.
 SearchHit FindInTextReporting(HWND owner, const char* text, int len, int from, const std::string& needle,
-                              bool matchCase, bool regex);
+                              SearchOptions options);
 
 // Shows a library error text in a warning box captioned "Quillet".
 void ShowRegexError(HWND owner, const std::string& text);

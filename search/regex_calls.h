@@ -15,6 +15,16 @@ struct RegexApi {
   bool Usable() const { return match && subst && regfree; }
 };
 
+// How a search text is matched.
+struct SearchOptions {
+  bool matchCase = false;  // upper and lower case differ
+  bool regex = false;      // the text is a regular expression
+};
+inline constexpr SearchOptions kPlainSearch{false, false};
+inline constexpr SearchOptions kCasePlainSearch{true, false};
+inline constexpr SearchOptions kRegexSearch{false, true};
+inline constexpr SearchOptions kCaseRegexSearch{true, true};
+
 enum class SearchStatus { kNotFound, kFound, kError };
 
 struct SearchHit {

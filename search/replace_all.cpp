@@ -4,7 +4,7 @@
 #include "search/find_next.h"
 
 ReplaceAllOutcome ReplaceAllInDocument(EditableText& text, const std::string& needle,
-                                       const std::string& replacement, bool matchCase, bool regex,
+                                       const std::string& replacement, SearchOptions options,
                                        const RegexApi* api) {
   ReplaceAllOutcome out;
   TextDocument& doc = text.doc;
@@ -14,7 +14,7 @@ ReplaceAllOutcome ReplaceAllInDocument(EditableText& text, const std::string& ne
   ReplaceStep step = ReplaceStep::kFirst;
   while (!needle.empty()) {
     ReplacementHit hit =
-        NextReplacementInDocument(doc, from, needle, replacement, matchCase, regex, api, &context, step);
+        NextReplacementInDocument(doc, from, needle, replacement, options, api, &context, step);
     if (hit.Error()) {
       out.status = SearchStatus::kError;
       out.errorText = hit.errorText;

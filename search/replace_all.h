@@ -17,5 +17,5 @@ struct ReplaceAllOutcome {
 // A regular expression's replacement is its substitution in the context of
 // the document. The view follows once, in the caller's after-edit step.
 ReplaceAllOutcome ReplaceAllInDocument(EditableText& text, const std::string& needle,
-                                       const std::string& replacement, bool matchCase, bool regex,
+                                       const std::string& replacement, SearchOptions options,
                                        const RegexApi* api);

@@ -16,13 +16,13 @@ void OnReplace(HWND dialog) {
   const int slot = SearchTargetSlot(r);
   if (slot < 0) return;
   EditorView& view = *EditorOf(slot);
-  const SearchHit done = ReplaceMatchInSelection(view.Text(), r.text, r.replacement, r.matchCase, r.regex, &RegexLibrary());
+  const SearchHit done = ReplaceMatchInSelection(view.Text(), r.text, r.replacement, r.options, &RegexLibrary());
   if (done.Error()) {
     ShowRegexError(dialog, done.errorText);
     return;
   }
   if (done.Found()) view.AfterCommand(AfterEdit{ScrollToCaret::kNormal, true});
-  FindNextInSlot(dialog, slot, r.text, r.matchCase, r.regex, true);
+  FindNextInSlot(dialog, slot, r.text, r.options, true);
 }
 
 void OnReplaceAll(HWND dialog) {
@@ -32,7 +32,7 @@ void OnReplaceAll(HWND dialog) {
   EditorView& view = *EditorOf(slot);
   HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   const ReplaceAllOutcome done =
-      ReplaceAllInDocument(view.Text(), r.text, r.replacement, r.matchCase, r.regex, &RegexLibrary());
+      ReplaceAllInDocument(view.Text(), r.text, r.replacement, r.options, &RegexLibrary());
   SetCursor(previous);
   view.AfterCommand(AfterEdit{ScrollToCaret::kNormal, true});
   if (done.status == SearchStatus::kError) ShowRegexError(dialog, done.errorText);

@@ -4,7 +4,7 @@
 #include "search/find_next.h"
 
 SearchHit ReplaceMatchInSelection(EditableText& text, const std::string& needle, const std::string& replacement,
-                                  bool matchCase, bool regex, const RegexApi* api) {
+                                  SearchOptions options, const RegexApi* api) {
   SearchHit result;
   TextDocument& doc = text.doc;
   int s, e;
@@ -12,7 +12,7 @@ SearchHit ReplaceMatchInSelection(EditableText& text, const std::string& needle,
   if (s >= e) return result;
   // Searched in the document rather than in a copy of the selection, so that
   // look-behind and look-ahead see the text around it as find next did.
-  ReplacementHit hit = NextReplacementInDocument(doc, s, needle, replacement, matchCase, regex, api);
+  ReplacementHit hit = NextReplacementInDocument(doc, s, needle, replacement, options, api);
   if (hit.Error()) return hit;
   if (!hit.Found() || hit.pos + hit.length > e) return result;
   std::string replaced = doc.Substr(s, hit.pos);

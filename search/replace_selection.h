@@ -11,4 +11,4 @@
 // empty selection never holds one); nothing changed. kError: the library's
 // message is in errorText; nothing changed.
 SearchHit ReplaceMatchInSelection(EditableText& text, const std::string& needle, const std::string& replacement,
-                                  bool matchCase, bool regex, const RegexApi* api);
+                                  SearchOptions options, const RegexApi* api);

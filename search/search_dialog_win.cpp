@@ -129,11 +129,11 @@ SearchRequest BeginSearch(HWND dialog, bool replace) {
   SearchRequest r;
   r.text = ReadSearchText(dialog, IDC_FIND_TEXT);
   if (replace) r.replacement = ReadSearchText(dialog, IDC_REPLACE_TEXT);
-  r.matchCase = IsDlgButtonChecked(dialog, IDC_FIND_MATCHCASE) == BST_CHECKED;
-  r.regex = IsDlgButtonChecked(dialog, IDC_FIND_REGEXP) == BST_CHECKED;
+  r.options.matchCase = IsDlgButtonChecked(dialog, IDC_FIND_MATCHCASE) == BST_CHECKED;
+  r.options.regex = IsDlgButtonChecked(dialog, IDC_FIND_REGEXP) == BST_CHECKED;
   EditorSettings& settings = g_app.settings;
-  settings.IsFindStrBigSmall = r.matchCase ? 1 : 0;
-  settings.IsRegExp = r.regex ? 1 : 0;
+  settings.IsFindStrBigSmall = r.options.matchCase ? 1 : 0;
+  settings.IsRegExp = r.options.regex ? 1 : 0;
   if (r.text.empty()) return r;
   HistoryAdd(settings.findHistory, r.text);
   RefillHistory(GetDlgItem(dialog, IDC_FIND_TEXT), settings.findHistory);
@@ -149,5 +149,5 @@ SearchRequest BeginSearch(HWND dialog, bool replace) {
 void FindNextFromDialog(HWND dialog) {
   const SearchRequest r = BeginSearch(dialog, false);
   const int slot = SearchTargetSlot(r);
-  if (slot >= 0) FindNextInSlot(dialog, slot, r.text, r.matchCase, r.regex, true);
+  if (slot >= 0) FindNextInSlot(dialog, slot, r.text, r.options, true);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/win_types.h"
+#include "search/regex_calls.h"
 #include "shell/editor_settings.h"
 
 // Slot of the active document when it is a text document, else -1.
@@ -28,8 +29,7 @@ std::string ReadSearchText(HWND dialog, int id);
 struct SearchRequest {
   std::string text;
   std::string replacement;
-  bool matchCase = false;
-  bool regex = false;
+  SearchOptions options;
 };
 // Reads the texts and the check boxes and writes the options to the settings;
 // a non-empty search text goes to the front of the find history (and with

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/win_types.h"
+#include "search/regex_calls.h"
 
 // Caption of every message of the search dialogs.
 extern const char kSearchCaption[];
@@ -19,12 +20,12 @@ void RepeatLastSearch();
 // are selected. With `wrap`, a miss searches from the start: nothing there
 // gives the not-found message, a match asks whether to go on from the start.
 // Messages are owned by `owner`. True when a match was selected.
-bool FindNextInSlot(HWND owner, int slot, const std::string& text, bool matchCase, bool regex, bool wrap);
+bool FindNextInSlot(HWND owner, int slot, const std::string& text, SearchOptions options, bool wrap);
 
 // Lists every line of the document holding a match in a new match list
 // (owned by the frame; an open one is closed first). False, with the
 // library's message shown, when a regular-expression error left nothing to list.
-bool ShowMatchList(HWND owner, int slot, const std::string& text, bool matchCase, bool regex);
+bool ShowMatchList(HWND owner, int slot, const std::string& text, SearchOptions options);
 // The match list window, or null.
 HWND MatchListWindow();
 // For the message loop: keyboard navigation of the modeless match list.

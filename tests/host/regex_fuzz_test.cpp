@@ -69,7 +69,8 @@ TEST(RegexFuzz, MatcherSurvivesRandomPatternsAndSubjects) {
     const std::string subject = RandomBytes(rng, 200, kSubjectAlphabet);
     const bool matchCase = rng() & 1;
     const int from = subject.empty() ? 0 : static_cast<int>(rng() % subject.size());
-    SearchHit hit = FindInText(subject.data(), static_cast<int>(subject.size()), from, pattern, matchCase, true, &api);
+    SearchHit hit = FindInText(subject.data(), static_cast<int>(subject.size()), from, pattern,
+                               SearchOptions{matchCase, true}, &api);
     if (hit.Found()) {
       EXPECT_GE(hit.pos, from);
       EXPECT_GT(hit.length, 0);
@@ -81,7 +82,7 @@ TEST(RegexFuzz, MatcherSurvivesRandomPatternsAndSubjects) {
     RunRegexSubstitute(api, subject.data(), static_cast<int>(subject.size()), pattern, replacement, matchCase, out,
                        err);
     ReplaceAllResult all = ReplaceAllInText(subject.data(), static_cast<int>(subject.size()), pattern, replacement,
-                                            matchCase, true, &api);
+                                            SearchOptions{matchCase, true}, &api);
     if (all.status == SearchStatus::kFound) {
       EXPECT_GT(all.count, 0);
     }
@@ -130,20 +131,20 @@ TEST(RegexFuzz, MatchLoopsAlwaysMoveOn) {
     // Find next from the end of each match, and the match list.
     int found = 0;
     for (int from = 0;;) {
-      SearchHit h = FindInText(subject.data(), len, from, pattern, true, true, &api);
+      SearchHit h = FindInText(subject.data(), len, from, pattern, kCaseRegexSearch, &api);
       if (!h.Found()) break;
       ASSERT_GE(h.pos, from);
       ASSERT_GT(h.length, 0);
       from = h.pos + h.length;
       ASSERT_LE(++found, len);
     }
-    MatchList list = FillMatchList(subject.data(), len, pattern, true, true, &api);
+    MatchList list = FillMatchList(subject.data(), len, pattern, kCaseRegexSearch, &api);
     EXPECT_LE(list.entries.size(), subject.size() / 2 + 1);
     // Replace all over the text and in a document.
-    ReplaceAllResult all = ReplaceAllInText(subject.data(), len, pattern, replacement, true, true, &api);
+    ReplaceAllResult all = ReplaceAllInText(subject.data(), len, pattern, replacement, kCaseRegexSearch, &api);
     EXPECT_LE(all.count, len + 1);
     EditableText edited(subject);
-    ReplaceAllOutcome doc = ReplaceAllInDocument(edited, pattern, replacement, true, true, &api);
+    ReplaceAllOutcome doc = ReplaceAllInDocument(edited, pattern, replacement, kCaseRegexSearch, &api);
     EXPECT_LE(doc.count, len + 1);
     ++runs;
   }

@@ -58,7 +58,8 @@ std::vector<std::pair<int, int>> FindNextAll(Doc& d, const PathCase& c, const Re
   std::vector<std::pair<int, int>> hits;
   d.text().PlaceSelection(0, 0);
   for (;;) {
-    SearchHit h = FindInDocument(d.text(), FindNextStart(d.text()), c.pattern, c.matchCase, true, &api);
+    const SearchOptions options{c.matchCase, true};
+    SearchHit h = FindInDocument(d.text(), FindNextStart(d.text()), c.pattern, options, &api);
     EXPECT_FALSE(h.Error()) << h.errorText;
     if (!h.Found() || hits.size() > 20) break;
     hits.emplace_back(h.pos, h.length);
@@ -74,13 +75,14 @@ TEST(SearchRegexPaths, EveryDialogPathSeesThePatternAsTyped) {
   const RegexApi plainCalls = EngineApi(false);
   for (const PathCase& c : kCases) {
     SCOPED_TRACE(std::string("pattern ") + c.pattern + " text " + c.text);
+    const SearchOptions options{c.matchCase, true};
     const std::string text = c.text;
     const int len = static_cast<int>(text.size());
     for (const RegexApi* api : {&withContext, &plainCalls}) {
       Doc d(text);
       EXPECT_EQ(FindNextAll(d, c, *api), c.hits);
       // List all.
-      MatchList list = FillMatchList(text.data(), len, c.pattern, c.matchCase, true, api);
+      MatchList list = FillMatchList(text.data(), len, c.pattern, options, api);
       EXPECT_FALSE(list.error) << list.errorText;
       std::vector<int> lines;
       for (const MatchListEntry& e : list.entries) lines.push_back(e.line);
@@ -90,16 +92,15 @@ TEST(SearchRegexPaths, EveryDialogPathSeesThePatternAsTyped) {
     Doc one(text);
     const auto first = c.hits.front();
     one.text().PlaceSelection(first.first + first.second, first.first);
-    SearchHit r = ReplaceMatchInSelection(one.slot, c.pattern, c.replacement, c.matchCase, true, &withContext);
+    SearchHit r = ReplaceMatchInSelection(one.slot, c.pattern, c.replacement, options, &withContext);
     EXPECT_TRUE(r.Found()) << r.errorText;
     EXPECT_EQ(one.All(), c.afterReplace);
     // Replace all, in the document and over the whole text.
     Doc all(text);
-    ReplaceAllOutcome out = ReplaceAllInDocument(all.slot, c.pattern, c.replacement, c.matchCase, true, &withContext);
+    ReplaceAllOutcome out = ReplaceAllInDocument(all.slot, c.pattern, c.replacement, options, &withContext);
     EXPECT_EQ(out.count, static_cast<int>(c.hits.size())) << out.errorText;
     EXPECT_EQ(all.All(), c.afterReplaceAll);
-    ReplaceAllResult whole = ReplaceAllInText(text.data(), len, c.pattern, c.replacement, c.matchCase, true,
-                                              &withContext);
+    ReplaceAllResult whole = ReplaceAllInText(text.data(), len, c.pattern, c.replacement, options, &withContext);
     EXPECT_EQ(whole.text, c.afterReplaceAll) << whole.errorText;
   }
 }

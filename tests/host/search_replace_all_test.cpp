@@ -27,13 +27,13 @@ struct Doc {
   explicit Doc(const std::string& text) : et(text, DocumentKind::kText) {}
   TextDocument& text() { return et.doc; }
   std::string All() { return text().Substr(0, text().Length()); }
-  ReplaceAllOutcome ReplaceAll(const std::string& needle, const std::string& replacement, bool matchCase = true,
-                               bool regex = false, const RegexApi* api = &Engine()) {
-    return ReplaceAllInDocument(et, needle, replacement, matchCase, regex, api);
+  ReplaceAllOutcome ReplaceAll(const std::string& needle, const std::string& replacement,
+                               SearchOptions options = kCasePlainSearch, const RegexApi* api = &Engine()) {
+    return ReplaceAllInDocument(et, needle, replacement, options, api);
   }
   void Select(int caret, int anchor) { text().PlaceSelection(caret, anchor); }
   SearchHit ReplaceOne(const std::string& needle, const std::string& replacement, bool regex = false) {
-    return ReplaceMatchInSelection(et, needle, replacement, true, regex, &Engine());
+    return ReplaceMatchInSelection(et, needle, replacement, SearchOptions{true, regex}, &Engine());
   }
 };
 
@@ -94,7 +94,7 @@ TEST(SearchReplaceAll, ReplacementsHoldingThePatternTerminate) {
   EXPECT_EQ(b.ReplaceAll("cat", "concat").count, 2);
   EXPECT_EQ(b.All(), "concat, concat");
   Doc c("ab");
-  EXPECT_EQ(c.ReplaceAll("b", "ab", true, true).count, 1);
+  EXPECT_EQ(c.ReplaceAll("b", "ab", kCaseRegexSearch).count, 1);
   EXPECT_EQ(c.All(), "aab");
   // Deleting every match.
   Doc e("xaxbx");
@@ -115,41 +115,41 @@ TEST(SearchReplaceAll, MatchesAtTheEdgesOfTheText) {
   Doc empty("");
   EXPECT_EQ(empty.ReplaceAll("a", "b").status, SearchStatus::kNotFound);
   Doc regexEnd("x1 y22");
-  EXPECT_EQ(regexEnd.ReplaceAll("[0-9]+$", "#", true, true).count, 1);
+  EXPECT_EQ(regexEnd.ReplaceAll("[0-9]+$", "#", kCaseRegexSearch).count, 1);
   EXPECT_EQ(regexEnd.All(), "x1 y#");
 }
 
 TEST(SearchReplaceAll, LetterCaseFollowsTheFlag) {
   Doc d("ABC abc Abc");
-  EXPECT_EQ(d.ReplaceAll("abc", "-", false).count, 3);
+  EXPECT_EQ(d.ReplaceAll("abc", "-", kPlainSearch).count, 3);
   EXPECT_EQ(d.All(), "- - -");
   Doc e("ABC abc Abc");
-  EXPECT_EQ(e.ReplaceAll("abc", "-", true).count, 1);
+  EXPECT_EQ(e.ReplaceAll("abc", "-", kCasePlainSearch).count, 1);
   EXPECT_EQ(e.All(), "ABC - Abc");
   Doc f("ＡＢＣ ａｂｃ");
-  EXPECT_EQ(f.ReplaceAll("ａｂｃ", "x", false, true).count, 2);
+  EXPECT_EQ(f.ReplaceAll("ａｂｃ", "x", kRegexSearch).count, 2);
   EXPECT_EQ(f.All(), "x x");
 }
 
 TEST(SearchReplaceAll, RegexSeesTheTextBeforeEachMatch) {
   Doc d("dogcat cat dogcat\r\ncat");
-  EXPECT_EQ(d.ReplaceAll("(?<=dog)cat", "CAT", true, true).count, 2);
+  EXPECT_EQ(d.ReplaceAll("(?<=dog)cat", "CAT", kCaseRegexSearch).count, 2);
   EXPECT_EQ(d.All(), "dogCAT cat dogCAT\r\ncat");
   // "^" holds at line starts only, also after earlier replacements on the line.
   Doc lines("aa\r\naa\r\nba");
-  EXPECT_EQ(lines.ReplaceAll("^a", "X", true, true).count, 2);
+  EXPECT_EQ(lines.ReplaceAll("^a", "X", kCaseRegexSearch).count, 2);
   EXPECT_EQ(lines.All(), "Xa\r\nXa\r\nba");
   Doc words("concat cat");
-  EXPECT_EQ(words.ReplaceAll("\\bcat", "dog", true, true).count, 1);
+  EXPECT_EQ(words.ReplaceAll("\\bcat", "dog", kCaseRegexSearch).count, 1);
   EXPECT_EQ(words.All(), "concat dog");
   // Groups of the match reach the replacement.
   Doc groups("Dim a As Long, Dim b As Long");
-  EXPECT_EQ(groups.ReplaceAll("Dim (\\w+) As Long", "Dim $1 As Integer", true, true).count, 2);
+  EXPECT_EQ(groups.ReplaceAll("Dim (\\w+) As Long", "Dim $1 As Integer", kCaseRegexSearch).count, 2);
   EXPECT_EQ(groups.All(), "Dim a As Integer, Dim b As Integer");
   // Without the in-context library calls the matched text is substituted alone.
   const RegexApi plain = EngineApi(false);
   Doc old("a1 a2");
-  EXPECT_EQ(old.ReplaceAll("a(\\d)", "<$1>", true, true, &plain).count, 2);
+  EXPECT_EQ(old.ReplaceAll("a(\\d)", "<$1>", kCaseRegexSearch, &plain).count, 2);
   EXPECT_EQ(old.All(), "<1> <2>");
 }
 
@@ -157,20 +157,20 @@ TEST(SearchReplaceAll, EachSearchSeesTheTextAsEditedSoFar) {
   // Every replacement is an edit of the document and the next search runs on
   // the result: deleting the first "b" puts the second one after the "a".
   Doc d("abb");
-  EXPECT_EQ(d.ReplaceAll("(?<=a)b", "", true, true).count, 2);
+  EXPECT_EQ(d.ReplaceAll("(?<=a)b", "", kCaseRegexSearch).count, 2);
   EXPECT_EQ(d.All(), "a");
 }
 
 TEST(SearchReplaceAll, LookBehindOnALineLongerThanTheContext) {
   const std::string line = Repeat("表b", 1000);  // 3000 bytes on one line
   Doc d(line + "\r\nb");
-  EXPECT_EQ(d.ReplaceAll("(?<=表)b", "B", true, true).count, 1000);
+  EXPECT_EQ(d.ReplaceAll("(?<=表)b", "B", kCaseRegexSearch).count, 1000);
   EXPECT_EQ(d.All(), Repeat("表B", 1000) + "\r\nb");
 }
 
 TEST(SearchReplaceAll, RegexErrorsStopWithoutAChange) {
   Doc d("(a) (a)");
-  ReplaceAllOutcome r = d.ReplaceAll("(a", "b", true, true);
+  ReplaceAllOutcome r = d.ReplaceAll("(a", "b", kCaseRegexSearch);
   EXPECT_EQ(r.status, SearchStatus::kError);
   EXPECT_FALSE(r.errorText.empty());
   EXPECT_EQ(r.count, 0);
@@ -178,11 +178,11 @@ TEST(SearchReplaceAll, RegexErrorsStopWithoutAChange) {
   EXPECT_EQ(UndoStepCount(d.et.undo), 0);
   // Without the library a regular expression fails with a message.
   RegexApi missing;
-  r = d.ReplaceAll("a", "b", true, true, &missing);
+  r = d.ReplaceAll("a", "b", kCaseRegexSearch, &missing);
   EXPECT_EQ(r.status, SearchStatus::kError);
   EXPECT_EQ(r.errorText, kRegexLibraryMissing);
   // A plain search needs no library.
-  EXPECT_EQ(d.ReplaceAll("(a", "b", true, false, &missing).count, 2);
+  EXPECT_EQ(d.ReplaceAll("(a", "b", kCasePlainSearch, &missing).count, 2);
   EXPECT_EQ(d.All(), "b) b)");
 }
 
@@ -192,7 +192,7 @@ TEST(SearchReplaceAll, ShiftJisTrailBytesAreNotMatched) {
   EXPECT_EQ(d.ReplaceAll("\\", "/").count, 2);
   EXPECT_EQ(d.All(), "表/ソ/");
   Doc r("表\\ソ\\");
-  EXPECT_EQ(r.ReplaceAll("\\\\", "/", true, true).count, 2);
+  EXPECT_EQ(r.ReplaceAll("\\\\", "/", kCaseRegexSearch).count, 2);
   EXPECT_EQ(r.All(), "表/ソ/");
   // "@" (0x40) is the trail byte of many double-byte characters.
   Doc at("＠@　@");
@@ -250,9 +250,9 @@ TEST(SearchReplaceAll, AgreesWithTheWholeTextReplacement) {
     std::string replacement = replacements[next(6)];
     if (!regex && replacement == "$&$&") replacement = "&";
     ReplaceAllResult expected = ReplaceAllInText(text.data(), static_cast<int>(text.size()), needle, replacement,
-                                                 matchCase, regex, &Engine());
+                                                 SearchOptions{matchCase, regex}, &Engine());
     Doc d(text);
-    ReplaceAllOutcome got = d.ReplaceAll(needle, replacement, matchCase, regex);
+    ReplaceAllOutcome got = d.ReplaceAll(needle, replacement, SearchOptions{matchCase, regex});
     SCOPED_TRACE("round " + std::to_string(round) + " needle " + needle + " text " + text);
     ASSERT_EQ(got.status, expected.status);
     ASSERT_EQ(got.count, expected.count);
@@ -285,12 +285,12 @@ TEST(SearchReplaceAll, EmptyMatchesAreReplacedOncePerPosition) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.pattern) + " in " + c.text);
     const std::string text = c.text;
-    ReplaceAllResult whole =
-        ReplaceAllInText(text.data(), static_cast<int>(text.size()), c.pattern, c.replacement, true, true, &Engine());
+    ReplaceAllResult whole = ReplaceAllInText(text.data(), static_cast<int>(text.size()), c.pattern, c.replacement,
+                                              kCaseRegexSearch, &Engine());
     EXPECT_EQ(whole.count, c.count);
     EXPECT_EQ(whole.count ? whole.text : text, c.expected);
     Doc d(text);
-    ReplaceAllOutcome got = d.ReplaceAll(c.pattern, c.replacement, true, true);
+    ReplaceAllOutcome got = d.ReplaceAll(c.pattern, c.replacement, kCaseRegexSearch);
     EXPECT_EQ(got.count, c.count);
     EXPECT_EQ(got.status, c.count ? SearchStatus::kFound : SearchStatus::kNotFound);
     EXPECT_EQ(d.All(), c.expected);
@@ -352,18 +352,18 @@ TEST(SearchFindNext, StartsAfterTheSelectionAndReadsInPlace) {
   Doc d("abc abc\r\nabc");
   d.Select(3, 0);
   EXPECT_EQ(FindNextStart(d.text()), 3);
-  SearchHit h = FindInDocument(d.text(), 3, "abc", true, false, &Engine());
+  SearchHit h = FindInDocument(d.text(), 3, "abc", kCasePlainSearch, &Engine());
   ASSERT_TRUE(h.Found());
   EXPECT_EQ(h.pos, 4);
   // After an edit in the middle the rest of the text is still searched correctly.
   d.Select(5, 4);
   EditSelection(d.et, "Q");
-  h = FindInDocument(d.text(), FindNextStart(d.text()), "abc", true, false, &Engine());
+  h = FindInDocument(d.text(), FindNextStart(d.text()), "abc", kCasePlainSearch, &Engine());
   EXPECT_EQ(h.pos, 9);
-  h = FindInDocument(d.text(), 0, "(?<=Q)bc", true, true, &Engine());
+  h = FindInDocument(d.text(), 0, "(?<=Q)bc", kCaseRegexSearch, &Engine());
   EXPECT_EQ(h.pos, 5);
-  EXPECT_FALSE(FindInDocument(d.text(), d.text().Length(), "abc", true, false, &Engine()).Found());
-  EXPECT_FALSE(FindInDocument(d.text(), 0, "", true, false, &Engine()).Found());
+  EXPECT_FALSE(FindInDocument(d.text(), d.text().Length(), "abc", kCasePlainSearch, &Engine()).Found());
+  EXPECT_FALSE(FindInDocument(d.text(), 0, "", kCasePlainSearch, &Engine()).Found());
 }
 
 TEST(SearchFindNext, RegexContextStartsAtACharacterOfTheLine) {

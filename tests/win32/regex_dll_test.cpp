@@ -80,11 +80,11 @@ TEST_F(RegexDll, MissingLibraryFailsWithAMessage) {
   const std::string empty = MakeTempFolder("noregex");
   EXPECT_FALSE(LoadRegexLibrary(empty));
   const std::string text = "abc";
-  SearchHit hit = FindInTextReporting(nullptr, text.data(), 3, 0, "b", true, true);
+  SearchHit hit = FindInTextReporting(nullptr, text.data(), 3, 0, "b", kCaseRegexSearch);
   EXPECT_TRUE(hit.Error());
   ASSERT_EQ(g_shown.size(), 1u);
   EXPECT_EQ(g_shown[0].text, kRegexLibraryMissing);
   // Plain search needs no library.
-  EXPECT_TRUE(FindInTextReporting(nullptr, text.data(), 3, 0, "b", true, false).Found());
+  EXPECT_TRUE(FindInTextReporting(nullptr, text.data(), 3, 0, "b", kCasePlainSearch).Found());
   RemoveTree(empty);
 }
