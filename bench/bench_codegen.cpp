@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bench_project_support.h"
 #include "designer/window_code.h"
 
 namespace {
@@ -25,26 +26,7 @@ ProjectState MakeProject() {
     s.bitmaps.push_back(ResourceEntry{"IDB_BITMAP" + std::to_string(r + 1), "b.bmp", nullptr});
     s.icons.push_back(ResourceEntry{"IDI_ICON" + std::to_string(r + 1), "i.ico", nullptr});
   }
-  for (int m = 0; m < 20; ++m) {
-    MenuDef menu = MakeNewMenuDef("Menu" + std::to_string(m));
-    for (int p = 0; p < 5; ++p) {
-      MenuItemDef popup;
-      popup.isPopup = true;
-      popup.caption = "ファイル(&F)";
-      for (int i = 0; i < 10; ++i) {
-        MenuItemDef item;
-        if (i == 5) {
-          item.kind = MenuItemKind::kSeparator;
-        } else {
-          item.idName = "IDM_" + std::to_string(m) + "_" + std::to_string(p) + "_" + std::to_string(i);
-          item.caption = "項目 \"" + std::to_string(i) + "\"\\tCtrl+" + std::to_string(i);
-        }
-        popup.children.push_back(item);
-      }
-      menu.children.push_back(popup);
-    }
-    s.menus.push_back(menu);
-  }
+  AddLargeMenus(s, 20);
   const WindowType types[] = {WindowType::kWindow, WindowType::kModalDialog, WindowType::kModelessDialog};
   for (int w = 0; w < 200; ++w) {
     const std::string name = "Window" + std::to_string(w);

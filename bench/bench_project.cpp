@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_project_support.h"
 #include "bench_files.h"
 #include "project/project_file.h"
 #include "project/project_open.h"
@@ -55,26 +56,7 @@ ProjectState MakeProject() {
     }
     s.windows.push_back(std::move(def));
   }
-  for (int m = 0; m < 20; ++m) {
-    MenuDef menu = MakeNewMenuDef("Menu" + std::to_string(m));
-    for (int p = 0; p < 5; ++p) {
-      MenuItemDef popup;
-      popup.isPopup = true;
-      popup.caption = "ファイル(&F)";
-      for (int i = 0; i < 10; ++i) {
-        MenuItemDef item;
-        if (i == 5) {
-          item.kind = MenuItemKind::kSeparator;
-        } else {
-          item.idName = "IDM_" + std::to_string(m) + "_" + std::to_string(p) + "_" + std::to_string(i);
-          item.caption = "項目 " + std::to_string(i);
-        }
-        popup.children.push_back(item);
-      }
-      menu.children.push_back(popup);
-    }
-    s.menus.push_back(menu);
-  }
+  AddLargeMenus(s, 20);
   for (int r = 0; r < 30; ++r) {
     s.cursors.push_back(ResourceEntry{"IDC_CURSOR" + std::to_string(r + 1), "cur\\c" + std::to_string(r) + ".cur", nullptr});
     s.bitmaps.push_back(ResourceEntry{"IDB_BITMAP" + std::to_string(r + 1), "bmp\\ソ" + std::to_string(r) + ".bmp", nullptr});

@@ -5,13 +5,13 @@
 // handler the browser marks as present is one the generated code calls.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <random>
 
 #include "codegen_test_support.h"
+#include "fuzz_support.h"
 #include "designer/event_browser.h"
 #include "designer/procedure_lines.h"
 
@@ -31,10 +31,9 @@ const char* const kTexts[] = {"", "OK", "\"", "\\", "C:\\", "表\\", "50%", "\r\
 const char* const kPaths[] = {"", "C:\\a.ico", "img\\b.bmp", "表\\c.ico", "\\\\s\\d.bmp", "%x%", "IDI_A", "idb_b",
                               "\x95", "a\"b"};
 
-class Gen {
+class Gen : public FuzzRandom {
  public:
-  explicit Gen(uint32_t seed) : rng_(seed) {}
-  int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+  using FuzzRandom::FuzzRandom;
   template <size_t N>
   std::string Pick(const char* const (&list)[N]) {
     const char* s = list[Uniform(0, static_cast<int>(N) - 1)];
@@ -131,27 +130,7 @@ class Gen {
     }
     return p;
   }
-
- private:
-  std::mt19937 rng_;
 };
-
-double FuzzSeconds() {
-  const char* env = std::getenv("QUILLET_FUZZ_SECONDS");
-  double s = env ? std::atof(env) : 0.0;
-  return s > 0 ? s : 0.5;
-}
-
-template <typename Body>
-void RunFuzz(uint32_t baseSeed, Body body) {
-  auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(FuzzSeconds());
-  for (uint32_t i = 0; i < 5 || std::chrono::steady_clock::now() < end; ++i) {
-    SCOPED_TRACE("seed " + std::to_string(baseSeed + i));
-    Gen gen(baseSeed + i);
-    body(gen);
-    if (::testing::Test::HasFailure()) return;
-  }
-}
 
 ProjectState ScanProject() {
   ProjectState p;
@@ -182,7 +161,7 @@ TEST(CodegenFuzz, ScanAndBrowserAgreeOnRandomSources) {
                                        {0, 0, BrowserMode::kEvents, -1},
                                        {0, 1, BrowserMode::kEvents, -1}};
   size_t present = 0;
-  RunFuzz(1500, [&](Gen& gen) {
+  RunFuzzWith<Gen>(1500, [&](Gen& gen) {
     const std::string source = gen.Source();
     for (const ProcedureLine& line : FindProcedureLines(source)) {
       ASSERT_LT(line.keywordPos, line.namePos);
@@ -207,7 +186,7 @@ TEST(CodegenFuzz, ScanAndBrowserAgreeOnRandomSources) {
 }
 
 TEST(CodegenFuzz, GeneratedCodeIsAlwaysCodePageText) {
-  RunFuzz(2500, [](Gen& gen) {
+  RunFuzzWith<Gen>(2500, [](Gen& gen) {
     const ProjectState p = gen.Project();
     std::vector<HandlerIndex> handlers;
     const size_t scanned = static_cast<size_t>(gen.Uniform(0, static_cast<int>(p.windows.size())));

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <random>
 #include <string>
 
 inline double FuzzSeconds(double normal = 0.5) {
@@ -24,4 +25,23 @@ void RunSeeds(uint32_t base, Body body, double seconds = FuzzSeconds()) {
     body(base + i);
     if (::testing::Test::HasFailure()) return;
   }
+}
+
+// The random source of a generator of inputs.
+class FuzzRandom {
+ public:
+  explicit FuzzRandom(uint32_t seed) : rng_(seed) {}
+  int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+
+ private:
+  std::mt19937 rng_;
+};
+
+// RunSeeds with a generator of type Gen made from each seed.
+template <typename Gen, typename Body>
+void RunFuzzWith(uint32_t base, Body body) {
+  RunSeeds(base, [&](uint32_t seed) {
+    Gen gen(seed);
+    body(gen);
+  });
 }

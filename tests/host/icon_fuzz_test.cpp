@@ -21,11 +21,10 @@ namespace {
 
 using namespace icon_test;
 
-class Generator {
+class Generator : public FuzzRandom {
  public:
-  explicit Generator(uint32_t seed) : rng_(seed) {}
+  using FuzzRandom::FuzzRandom;
 
-  int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
   bool OneIn(int n) { return Uniform(1, n) == 1; }
 
   // A good file of 1 to 8 images in random formats.
@@ -77,18 +76,7 @@ class Generator {
     for (int i = 0; i < n; ++i) f += static_cast<char>(Uniform(0, 255));
     return f;
   }
-
- private:
-  std::mt19937 rng_;
 };
-
-template <typename Body>
-void RunFuzz(uint32_t baseSeed, Body body) {
-  RunSeeds(baseSeed, [&](uint32_t seed) {
-    Generator gen(seed);
-    body(gen);
-  });
-}
 
 void ExpectWellFormed(const IconDocState& doc) {
   ASSERT_GE(doc.images.size(), 1u);
@@ -115,7 +103,7 @@ void ExpectWellFormed(const IconDocState& doc) {
 }
 
 TEST(IconFuzz, ReaderRefusesOrReadsWhatItWritesBack) {
-  RunFuzz(20000, [](Generator& gen) {
+  RunFuzzWith<Generator>(20000, [](Generator& gen) {
     const std::string file = gen.OneIn(4) ? gen.Random() : gen.Damage(gen.GoodFile());
     IconDocState doc = NewIconDocState();
     doc.modified = true;
@@ -141,7 +129,7 @@ TEST(IconFuzz, ReaderRefusesOrReadsWhatItWritesBack) {
 }
 
 TEST(IconFuzz, ModelKeepsItsShapeUnderRandomEditing) {
-  RunFuzz(30000, [](Generator& gen) {
+  RunFuzzWith<Generator>(30000, [](Generator& gen) {
     IconPalette256 palette;
     PaletteFileBytes(RampPalette(), palette);
     IconDocState doc = NewIconDocState();

@@ -32,9 +32,9 @@ const char* const kTokens[] = {
     "ICON \"", "IDI_ICON1 ", "Main", "a.bas", "..\\", "C:\\", "", "ＭＳ Ｐゴシック",
 };
 
-class Generator {
+class Generator : public FuzzRandom {
  public:
-  explicit Generator(uint32_t seed) : rng_(seed) {}
+  using FuzzRandom::FuzzRandom;
 
   std::string Text() {
     std::string out;
@@ -68,20 +68,7 @@ class Generator {
     }
     return text;
   }
-
-  int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
-
- private:
-  std::mt19937 rng_;
 };
-
-template <typename Body>
-void RunFuzz(uint32_t baseSeed, Body body) {
-  RunSeeds(baseSeed, [&](uint32_t seed) {
-    Generator gen(seed);
-    body(gen);
-  });
-}
 
 // One reader seen the same way for every format: read into a target, write it.
 struct Format {
@@ -136,7 +123,7 @@ void CheckOne(const Format& f, const std::string& text) {
 
 TEST(ProjectFuzz, ReadersOnRandomTexts) {
   const auto formats = Formats();
-  RunFuzz(7000, [&](Generator& gen) {
+  RunFuzzWith<Generator>(7000, [&](Generator& gen) {
     const std::string text = gen.Text();
     for (const auto& f : formats) CheckOne(f, text);
   });
@@ -144,14 +131,14 @@ TEST(ProjectFuzz, ReadersOnRandomTexts) {
 
 TEST(ProjectFuzz, ReadersOnDamagedSamples) {
   const auto formats = Formats();
-  RunFuzz(8000, [&](Generator& gen) {
+  RunFuzzWith<Generator>(8000, [&](Generator& gen) {
     for (const auto& f : formats) CheckOne(f, gen.Damage(f.sample));
   });
 }
 
 TEST(ProjectFuzz, WorkStateReader) {
   const std::string sample = project_test::LoadData("sample/Sample.wrk");
-  RunFuzz(9000, [&](Generator& gen) {
+  RunFuzzWith<Generator>(9000, [&](Generator& gen) {
     const std::string text = gen.Uniform(0, 1) ? gen.Text() : gen.Damage(sample);
     WorkState w;
     w.selectedTab = 42;
@@ -184,7 +171,7 @@ TEST(ProjectFuzz, ClipboardBlocks) {
     source.controls.push_back(c);
   }
   const std::string good = BuildControlClipboard(source, {0, 1, 2});
-  RunFuzz(10000, [&](Generator& gen) {
+  RunFuzzWith<Generator>(10000, [&](Generator& gen) {
     const std::string block = gen.Uniform(0, 1) ? gen.Text() : gen.Damage(good);
     WindowDef target = source;
     std::vector<int> pasted = PasteControls(target, block);

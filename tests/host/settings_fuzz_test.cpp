@@ -25,9 +25,9 @@ const char* const kTokens[] = {
     ".\\", ":", "C:", "a", "txt", "ＭＳ Ｐゴシック",
 };
 
-class Generator {
+class Generator : public FuzzRandom {
  public:
-  explicit Generator(uint32_t seed) : rng_(seed) {}
+  using FuzzRandom::FuzzRandom;
 
   std::string Text() {
     std::string out;
@@ -45,20 +45,7 @@ class Generator {
     }
     return out;
   }
-
-  int Uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
-
- private:
-  std::mt19937 rng_;
 };
-
-template <typename Body>
-void RunFuzz(uint32_t baseSeed, Body body) {
-  RunSeeds(baseSeed, [&](uint32_t seed) {
-    Generator gen(seed);
-    body(gen);
-  });
-}
 
 bool Within(std::string_view part, std::string_view whole) {
   return part.data() >= whole.data() && part.data() + part.size() <= whole.data() + whole.size();
@@ -67,7 +54,7 @@ bool Within(std::string_view part, std::string_view whole) {
 }  // namespace
 
 TEST(SettingsFuzz, KeyReadersStayInsideTheText) {
-  RunFuzz(1000, [](Generator& gen) {
+  RunFuzzWith<Generator>(1000, [](Generator& gen) {
     std::string text = gen.Text();
     for (const char* key : {"TabSize", "EditorFont", "WindowRect", "RebarBand0", "PageStr", "a"}) {
       std::string_view v;
@@ -96,7 +83,7 @@ TEST(SettingsFuzz, KeyReadersStayInsideTheText) {
 }
 
 TEST(SettingsFuzz, ListParsersAreBoundedAndStable) {
-  RunFuzz(2000, [](Generator& gen) {
+  RunFuzzWith<Generator>(2000, [](Generator& gen) {
     std::string text = gen.Text();
     ExtensionColourList ext = ParseExtLinkIni(text);
     for (const auto& e : ext) {
@@ -128,7 +115,7 @@ TEST(SettingsFuzz, ListParsersAreBoundedAndStable) {
 
 TEST(SettingsFuzz, EditorIniReachesAFixpointAfterOneRoundTrip) {
   const SettingsDefaultsEnv env{"C:\\Q\\", 1280, 1024};
-  RunFuzz(3000, [&](Generator& gen) {
+  RunFuzzWith<Generator>(3000, [&](Generator& gen) {
     std::string text = gen.Text();
     EditorSettings s;
     ParseEditorIni(text, s, env);
@@ -142,7 +129,7 @@ TEST(SettingsFuzz, EditorIniReachesAFixpointAfterOneRoundTrip) {
 }
 
 TEST(SettingsFuzz, WholeLoadSurvivesArbitraryFiles) {
-  RunFuzz(4000, [](Generator& gen) {
+  RunFuzzWith<Generator>(4000, [](Generator& gen) {
     MemorySettingsFiles files;
     for (const char* name : {"editor.ini", "extlink.ini", "domain.ini", "history.ini", "pj_history.ini",
                              "findstr.ini", "permustr.ini", "webstr.ini"}) {
@@ -159,7 +146,7 @@ TEST(SettingsFuzz, WholeLoadSurvivesArbitraryFiles) {
 }
 
 TEST(SettingsFuzz, PathRoutinesOnArbitraryText) {
-  RunFuzz(5000, [](Generator& gen) {
+  RunFuzzWith<Generator>(5000, [](Generator& gen) {
     std::string a = gen.Text().substr(0, 600);
     std::string b = gen.Text().substr(0, 600);
     EXPECT_EQ(PathDirectory(a) + PathFileName(a), a);
@@ -175,7 +162,7 @@ TEST(SettingsFuzz, PathRoutinesOnArbitraryText) {
 }
 
 TEST(SettingsFuzz, IncludeExpansionOnArbitraryText) {
-  RunFuzz(6000, [](Generator& gen) {
+  RunFuzzWith<Generator>(6000, [](Generator& gen) {
     std::string files[3] = {gen.Text(), gen.Text(), gen.Text()};
     int calls = 0;
     IncludeTextSource source = [&](const std::string& path, std::string& text) {
