@@ -47,6 +47,30 @@ void AbsorbJoins(const TextDocument& doc, int& s, int& e, std::string& text) {
   }
 }
 
+bool UndoEntryIn(TextDocument& doc, const UndoEntry& entry) {
+  if (entry.kind == UndoKind::kGroup) {
+    for (auto step = entry.steps.rbegin(); step != entry.steps.rend(); ++step)
+      if (!UndoEntryIn(doc, *step)) return false;
+    return true;
+  }
+  doc.PlaceSelection(entry.newStart, entry.newEnd);
+  return doc.ReplaceSelection(entry.kind == UndoKind::kReplace ? std::string_view(entry.removed)
+                                                               : std::string_view());
+}
+
+bool RedoEntryIn(TextDocument& doc, const UndoEntry& entry) {
+  if (entry.kind == UndoKind::kGroup) {
+    for (const UndoEntry& step : entry.steps)
+      if (!RedoEntryIn(doc, step)) return false;
+    return true;
+  }
+  if (entry.kind == UndoKind::kReplace)
+    doc.PlaceSelection(entry.oldStart, entry.oldEnd);
+  else
+    doc.PlaceSelection(entry.newStart, entry.newStart);
+  return doc.ReplaceSelection(entry.inserted);
+}
+
 }  // namespace
 
 void EditSelection(EditableText& text, std::string_view str, EditOrigin origin) {
@@ -81,10 +105,7 @@ bool Undo(EditableText& text) {
   const int b = UndoRing::Before(ring.index);
   const UndoEntry& entry = ring.entries[b];
   if (entry.kind == UndoKind::kEmpty) return false;
-  TextDocument& doc = text.doc;
-  doc.PlaceSelection(entry.newStart, entry.newEnd);
-  if (!doc.ReplaceSelection(entry.kind == UndoKind::kReplace ? std::string_view(entry.removed) : std::string_view()))
-    return false;
+  if (!UndoEntryIn(text.doc, entry)) return false;
   ring.index = b;
   return true;
 }
@@ -94,12 +115,7 @@ bool Redo(EditableText& text) {
   const UndoEntry& entry = ring.entries[ring.index];
   if (entry.kind == UndoKind::kEmpty) return false;
   PendingIndentCancel(text);
-  TextDocument& doc = text.doc;
-  if (entry.kind == UndoKind::kReplace)
-    doc.PlaceSelection(entry.oldStart, entry.oldEnd);
-  else
-    doc.PlaceSelection(entry.newStart, entry.newStart);
-  if (!doc.ReplaceSelection(entry.inserted)) return false;
+  if (!RedoEntryIn(text.doc, entry)) return false;
   ring.index = UndoRing::After(ring.index);
   return true;
 }

@@ -22,6 +22,21 @@ void PrepareUndoPush(UndoRing& ring, size_t insertedLength);
 void PushUndo(EditableText& text, UndoKind kind, std::string inserted, std::string removed, int newStart,
               int newEnd, int oldStart, int oldEnd);
 bool IsBreakChar(unsigned char c);
+// The edits between these two are undone and redone as one step (a replace
+// all of thousands of matches stays one step, however small the ring).
+void BeginUndoGroup(UndoRing& ring);
+void EndUndoGroup(UndoRing& ring);
+// Ends the group also when an edit throws (a huge replacement out of memory).
+class UndoGroupScope {
+ public:
+  explicit UndoGroupScope(UndoRing& ring) : ring_(ring) { BeginUndoGroup(ring_); }
+  ~UndoGroupScope() { EndUndoGroup(ring_); }
+  UndoGroupScope(const UndoGroupScope&) = delete;
+  UndoGroupScope& operator=(const UndoGroupScope&) = delete;
+
+ private:
+  UndoRing& ring_;
+};
 // Undo is possible when the slot before index holds a step; redo when the slot at index does.
 bool CanUndo(const UndoRing& ring);
 bool CanRedo(const UndoRing& ring);

@@ -12,13 +12,15 @@ ReplaceAllOutcome ReplaceAllInDocument(EditableText& text, const std::string& ne
   int from = 0;
   int context = -1;
   ReplaceStep step = ReplaceStep::kFirst;
+  // However many replacements, one undo step takes them all back.
+  UndoGroupScope group(text.undo);
   while (!needle.empty()) {
     ReplacementHit hit =
         NextReplacementInDocument(doc, from, needle, replacement, options, api, &context, step);
     if (hit.Error()) {
       out.status = SearchStatus::kError;
       out.errorText = hit.errorText;
-      return out;
+      break;
     }
     if (!hit.Found()) break;
     doc.PlaceSelection(hit.pos + hit.length, hit.pos);
@@ -30,6 +32,6 @@ ReplaceAllOutcome ReplaceAllInDocument(EditableText& text, const std::string& ne
     from = hit.pos + static_cast<int>(hit.replacement.size());
     step = ReplaceStep::kNext;  // no second, empty match where this one ended
   }
-  if (out.count > 0) out.status = SearchStatus::kFound;
+  if (out.count > 0 && out.status != SearchStatus::kError) out.status = SearchStatus::kFound;
   return out;
 }

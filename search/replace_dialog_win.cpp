@@ -8,6 +8,7 @@
 #include "editor/editor_view_win.h"
 #include "shell/app_win.h"
 #include "shell/doc_windows_win.h"
+#include "shell/status_text.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ void OnReplaceAll(HWND dialog) {
       ReplaceAllInDocument(view.Text(), r.text, r.replacement, r.options, &RegexLibrary());
   SetCursor(previous);
   view.AfterCommand(AfterEdit{ScrollToCaret::kNormal, true});
+  RefreshStatusBar(FormatReplacedCount(done.count).c_str());
   if (done.status == SearchStatus::kError) ShowRegexError(dialog, done.errorText);
 }
 

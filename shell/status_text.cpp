@@ -20,6 +20,12 @@ std::string FormatCaretPosition(int row, int col) {
   return buf;
 }
 
+std::string FormatReplacedCount(int count) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%d 件置換しました", count);
+  return buf;
+}
+
 namespace {
 struct HelpText {
   unsigned id;

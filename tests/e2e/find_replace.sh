@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Find from the toolbar button, replacing the found text by typing, the
-# replace dialog's replace all with a regular expression, and the result on disk.
+# replace dialog's replace all with a regular expression, the result on disk,
+# and one undo for the whole replace all.
 source "$(dirname "$0")/e2e_lib.bash"
 e2e_init "$@"
 
@@ -29,5 +30,10 @@ focus_frame
 keys ctrl+s
 sleep 0.5
 expect_bytes "$f" 'no.1;\r\nno.22;\r\nthing 3\r\n'
+# One undo takes the whole replace all back.
+keys ctrl+z
+keys ctrl+s
+sleep 0.5
+expect_bytes "$f" 'item 1\r\nitem 22\r\nthing 3\r\n'
 quit_quillet
 echo "PASS"

@@ -280,7 +280,7 @@ TEST(EditingUndoFuzz, HistoryPositionsReproduceTheirTexts) {
     std::string trace;
     for (int step = 0; step < 400; ++step) {
       const int len = s.doc().Length();
-      const int op = static_cast<int>(rng() % 13);
+      const int op = static_cast<int>(rng() % 14);
       const int before = s.ring().index;
       if (op <= 1) {
         ASSERT_EQ(Undo(s.text), pos > 0);
@@ -305,6 +305,19 @@ TEST(EditingUndoFuzz, HistoryPositionsReproduceTheirTexts) {
       } else if (op == 10) {
         PendingIndentCancel(s.text);
         trace += " C";
+      } else if (op == 13) {
+        // A group, as a replace all makes: one step however many edits.
+        UndoGroupScope group(s.ring());
+        trace += " G{";
+        for (int n = 1 + static_cast<int>(rng() % 4); n > 0; --n) {
+          const int at = s.doc().Length() ? static_cast<int>(rng() % (s.doc().Length() + 1)) : 0;
+          const int to = std::min(s.doc().Length(), at + static_cast<int>(rng() % 3));
+          s.Select(at, to);
+          const std::string piece = pieces[rng() % (sizeof(pieces) / sizeof(pieces[0]))];
+          EditSelection(s.text, piece);
+          trace += " [" + std::to_string(at) + "," + std::to_string(to) + ")=" + piece;
+        }
+        trace += " }";
       } else if (op == 11 || op == 12) {
         const int a = len ? static_cast<int>(rng() % (len + 1)) : 0;
         const int b = len ? static_cast<int>(rng() % (len + 1)) : 0;

@@ -69,6 +69,7 @@ TEST(StatusText, SizeUnitsSwitchAtTheBinaryBoundaries) {
   EXPECT_EQ(FormatDocumentSize(1048576), "サイズ: 1.00MB");
   EXPECT_EQ(FormatDocumentSize(100LL * 1048576 + 524288), "サイズ: 100.50MB");
   EXPECT_EQ(FormatCaretPosition(12, 3), "12 行、3 列");
+  EXPECT_EQ(FormatReplacedCount(10000), "10000 件置換しました");
 }
 
 TEST(StatusText, HelpTextsOfCommands) {

@@ -51,23 +51,44 @@ std::string Repeat(const std::string& s, int n) {
 
 }  // namespace
 
-TEST(SearchReplaceAll, EveryMatchIsOneUndoableStep) {
-  const std::string original = "a-b a-b\r\nxa-b";
-  Doc d(original);
-  d.Select(5, 5);
-  ReplaceAllOutcome r = d.ReplaceAll("a-b", "<>");
-  EXPECT_EQ(r.status, SearchStatus::kFound);
-  EXPECT_EQ(r.count, 3);
-  EXPECT_EQ(d.All(), "<> <>\r\nx<>");
-  // The search starts at the top, whatever the caret; it ends after the last replacement.
-  EXPECT_EQ(d.text().CaretByte(), d.text().Length());
-  EXPECT_EQ(UndoStepCount(d.et.undo), 3);
-  EXPECT_TRUE(d.text().modified);
-  for (int i = 0; i < 3; ++i) ASSERT_TRUE(Undo(d.et));
-  EXPECT_EQ(d.All(), original);
-  EXPECT_FALSE(Undo(d.et));
-  for (int i = 0; i < 3; ++i) ASSERT_TRUE(Redo(d.et));
-  EXPECT_EQ(d.All(), "<> <>\r\nx<>");
+TEST(SearchReplaceAll, AllReplacementsAreOneUndoStep) {
+  struct Case {
+    std::string text, needle, replacement;
+    SearchOptions options;
+    int count;
+  };
+  const Case cases[] = {
+      {"a-b a-b\r\nxa-b", "a-b", "<>", kCasePlainSearch, 3},
+      {"x", "x", "yy", kCasePlainSearch, 1},
+      // More replacements than the ring has slots: the original stays one step away.
+      {Repeat("表a\r\n", 10000), "a", "bb", kCasePlainSearch, 10000},
+      {Repeat("one\r\n", 400), "^", "// ", kCaseRegexSearch, 401},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.needle);
+    Doc d(c.text);
+    d.Select(d.text().Length(), d.text().Length());
+    EditSelection(d.et, "Q");  // an earlier step, undone on its own
+    const std::string before = d.All();
+    ReplaceAllOutcome r = d.ReplaceAll(c.needle, c.replacement, c.options);
+    EXPECT_EQ(r.status, SearchStatus::kFound);
+    EXPECT_EQ(r.count, c.count);
+    const std::string after = d.All();
+    // The search starts at the top, whatever the caret; it ends after the last replacement.
+    EXPECT_GT(d.text().CaretByte(), 0);
+    EXPECT_EQ(UndoStepCount(d.et.undo), 2);
+    EXPECT_TRUE(d.text().modified);
+    ASSERT_TRUE(Undo(d.et));
+    EXPECT_EQ(d.All(), before);
+    ASSERT_TRUE(Redo(d.et));
+    EXPECT_EQ(d.All(), after);
+    // Typing afterwards is a step of its own.
+    EditSelection(d.et, "z");
+    EXPECT_EQ(UndoStepCount(d.et.undo), 3);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(Undo(d.et));
+    EXPECT_EQ(d.All(), c.text);
+    EXPECT_FALSE(Undo(d.et));
+  }
 }
 
 TEST(SearchReplaceAll, NothingFoundLeavesTextAndHistoryAlone) {

@@ -2,6 +2,7 @@
 // program's own modal dialogs: a thread timer runs each test's steps inside
 // the dialog's message loop.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "resources/ids.h"
 #include "search/search_dialogs_win.h"
 #include "shell/command_table_win.h"
+#include "shell/frame_win.h"
 #include "test_support.h"
 
 namespace {
@@ -296,7 +298,7 @@ TEST_F(FindDialogs, ReplaceWithoutAMatchInTheSelectionOnlyMovesOn) {
   EXPECT_EQ(All(slot), "foo bar foo");
 }
 
-TEST_F(FindDialogs, ReplaceAllReplacesEveryMatchAsUndoableEdits) {
+TEST_F(FindDialogs, ReplaceAllIsOneUndoStepAndCountsItsReplacements) {
   const int slot = NewDocument("a b a\r\na");
   View(slot).SetSelection(5, 5, false);
   MessageBoxRecorder boxes(IDYES);
@@ -309,8 +311,14 @@ TEST_F(FindDialogs, ReplaceAllReplacesEveryMatchAsUndoableEdits) {
   EXPECT_TRUE(boxes.texts.empty());
   EXPECT_EQ(Doc(slot).CaretByte(), Doc(slot).Length());
   EXPECT_EQ(g_app.settings.replaceHistory[0], "aa");
-  for (int i = 0; i < 3; ++i) ActivateAndDispatch(slot, ID_EDIT_UNDO);
+  char status[64] = {};
+  SendMessageA(FrameStatusBar(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(status));
+  EXPECT_STREQ(status, "3 件置換しました");
+  ActivateAndDispatch(slot, ID_EDIT_UNDO);
   EXPECT_EQ(All(slot), "a b a\r\na");
+  ActivateAndDispatch(slot, ID_EDIT_REDO);
+  EXPECT_EQ(All(slot), "aa b aa\r\naa");
+  ActivateAndDispatch(slot, ID_EDIT_UNDO);
 
   // An empty replacement deletes, and leaves the replacement field empty.
   RunDialog(ShowReplaceDialog, [](HWND d) {
