@@ -36,6 +36,13 @@ target_link_libraries(host_tests PRIVATE qcore qcharset qregex GTest::gtest_main
 target_compile_definitions(host_tests PRIVATE QUILLET_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(host_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS host)
 
+# Allocation-failure tests replace the global operator new: a binary of their own.
+file(GLOB QUILLET_HOST_ALLOC_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/host_alloc/*.cpp)
+add_executable(host_alloc_tests ${QUILLET_HOST_ALLOC_TEST_SOURCES})
+quillet_code_options(host_alloc_tests)
+target_link_libraries(host_alloc_tests PRIVATE qcore qcharset qregex GTest::gtest_main Threads::Threads)
+gtest_discover_tests(host_alloc_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS host)
+
 # The benchmarks are built in every host tree, so that they follow the code
 # they measure; they run only from the Release tree of make bench.
 find_package(benchmark REQUIRED)
