@@ -9,6 +9,7 @@
 #include "editor/editing.h"
 #include "editor/editor_view_win.h"
 #include "platform/sjis.h"
+#include "platform/monitor_win.h"
 #include "resources/ids.h"
 #include "shell/app_win.h"
 
@@ -265,8 +266,7 @@ void CompletionList::Place(POINT caret, int cx, int cy) {
   m.frameWidth = (window.right - window.left) - client.right;
   m.frameHeight = (window.bottom - window.top) - client.bottom;
   m.scrollBarWidth = GetSystemMetrics(SM_CXVSCROLL);
-  m.screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  m.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  m.area = WorkAreaAt(caret.x, caret.y);
   const ListPlacement p = PlaceCompletionList(m);
   SetWindowPos(hwnd, nullptr, p.x, p.y, p.width, p.height, SWP_NOZORDER | SWP_NOACTIVATE);
   GetClientRect(hwnd, &client);

@@ -10,6 +10,7 @@
 #include "assist/program_text_win.h"
 #include "editor/editor_view_win.h"
 #include "resources/ids.h"
+#include "platform/monitor_win.h"
 #include "shell/app_win.h"
 #include "shell/doc_windows_win.h"
 #include "shell/message_box_win.h"
@@ -163,7 +164,8 @@ void HintWindow::ShowInWindow() {
   int cx = 8, cy = 16;
   if (!view_.CaretScreenPoint(caret, cx, cy)) return;
   const bool shown = hwnd != nullptr;
-  if (!shown) maxRight_ = GetSystemMetrics(SM_CXSCREEN) - caret.x;
+  const ScreenArea area = WorkAreaAt(caret.x, caret.y);
+  if (!shown) maxRight_ = HintMaxRight(area, caret.x);
   layout_ = Layout(maxRight_);
   HintPlacementInput in;
   in.caretX = caret.x;
@@ -172,7 +174,7 @@ void HintWindow::ShowInWindow() {
   in.rowHeight = cy;
   in.width = layout_.width;
   in.height = layout_.height;
-  in.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  in.area = area;
   if (shown) {
     RECT r;
     GetWindowRect(hwnd, &r);

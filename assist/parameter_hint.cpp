@@ -202,9 +202,10 @@ HintDecision StatementHint(const char* text, const LineScan& s, const HintState&
   size_t head = args.find_first_of(" (");
   args = head == std::string_view::npos ? std::string_view() : args.substr(head + 1);
   bool groupFirst = args.rfind("(", 0) == 0 || args.rfind("[(", 0) == 0;
-  int index = kHintBehindCall;
-  if (p < e && *p == '(' && !groupFirst) index = CountArguments(s, from + 1);
-  if (index == kHintBehindCall) index = CountArguments(s, from);
+  // An opening parenthesis after the word is skipped; a closing one below
+  // that depth ends the statement's arguments ("If (a = 1) Then").
+  const bool skipParen = p < e && *p == '(' && !groupFirst;
+  const int index = CountArguments(s, skipParen ? from + 1 : from);
   if (index == kHintBehindCall) return Close(state, d);
   if (state.shown && state.name == word) return Keep(state, d, index, rowChanged);
   d.action = HintDecision::kShow;

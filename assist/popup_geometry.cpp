@@ -15,8 +15,9 @@ ListPlacement PlaceCompletionList(const ListMetrics& m) {
     p.width += m.scrollBarWidth;
     p.scrollBar = true;
   }
-  if (p.x + p.width > m.screenWidth) p.x = m.screenWidth - p.width;
-  if (p.y + p.height > m.screenHeight - 30) p.y -= p.height + m.rowHeight;
+  if (p.x + p.width > m.area.right) p.x = m.area.right - p.width;
+  if (p.x < m.area.left) p.x = m.area.left;
+  if (p.y + p.height > m.area.bottom) p.y -= p.height + m.rowHeight;
   return p;
 }
 
@@ -47,6 +48,13 @@ HintPlacement PlaceHint(const HintPlacementInput& in) {
   // A positive lfHeight is a cell height: the hint still goes below the row.
   const int below = in.fontHeight != 0 ? std::abs(in.fontHeight) : in.rowHeight;
   p.y = in.caretY + below;
-  if (in.screenHeight > 0 && p.y + in.height > in.screenHeight) p.y = in.caretY - in.height;
+  if (in.area.bottom > in.area.top && p.y + in.height > in.area.bottom) p.y = in.caretY - in.height;
   return p;
+}
+
+int HintMaxRight(const ScreenArea& area, int caretX) {
+  // A caret right of the area (the editor reaches onto another monitor)
+  // still leaves room for a short line.
+  constexpr int kLeast = 200;
+  return std::max(area.right - caretX, kLeast);
 }

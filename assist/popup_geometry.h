@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "assist/parameter_hint.h"
+#include "platform/screen_area.h"
 
 // Rows a completion list shows before it needs a scroll bar.
 constexpr int kListVisibleRows = 15;
@@ -20,7 +21,7 @@ struct ListMetrics {
   int itemCount = 0;
   int frameWidth = 0, frameHeight = 0;  // window size minus client size
   int scrollBarWidth = 0;
-  int screenWidth = 0, screenHeight = 0;
+  ScreenArea area;
 };
 
 struct ListPlacement {
@@ -29,8 +30,9 @@ struct ListPlacement {
 };
 
 // One cell left of the caret and directly below its row; at most 15 rows
-// (then with a scroll bar); pushed left at the right screen edge and opened
-// above the caret row near the bottom.
+// (then with a scroll bar); kept inside the work area: pushed left at its
+// right edge, right at its left edge, and opened above the caret row near
+// its bottom.
 ListPlacement PlaceCompletionList(const ListMetrics& m);
 
 struct HintRun {
@@ -51,6 +53,9 @@ using MeasureText = std::function<int(std::string_view text, bool bold)>;
 // The head at (2, 2), then the pieces on the same line; a piece that would
 // reach past maxRight starts a new line at x = 10, where it stays however
 // wide it is.
+// maxRight for a hint whose caret is at caretX: up to the work area's right
+// edge, and never so small that every argument takes a line of its own.
+int HintMaxRight(const ScreenArea& area, int caretX);
 HintLayout LayoutHint(const std::vector<HintPiece>& pieces, const MeasureText& measure, int lineHeight,
                       int maxRight);
 
@@ -61,7 +66,7 @@ struct HintPlacementInput {
   int width = 0, height = 0;   // of the laid-out hint
   bool shown = false;          // an already shown hint keeps its x
   int shownX = 0;
-  int screenHeight = 0;
+  ScreenArea area;
 };
 
 struct HintPlacement {
@@ -69,6 +74,6 @@ struct HintPlacement {
 };
 
 // x = caret x - 20 (or the shown window's x), y = one editor line below the
-// caret's top; a hint that would leave the screen at the bottom goes above
-// the caret row instead.
+// caret's top; a hint that would leave the work area at the bottom goes
+// above the caret row instead.
 HintPlacement PlaceHint(const HintPlacementInput& in);

@@ -147,6 +147,7 @@ add_dependencies(win32_tests art)
 # test showing a window on the shared display takes the focus from them.
 set(QUILLET_FOCUS_TESTS
   EditorMouse.ClickShiftClickAndDrag
+  EditorMouse.AClickThatScrollsPutsTheCaretOnItsRow
   FindDialogs.ListAllListsEachLineOnceAndJumpsToIt
   FindDialogs.OpeningFillsTheFieldsFromSettingsHistoryAndSelection)
 list(JOIN QUILLET_FOCUS_TESTS ":" focus_filter)

@@ -149,7 +149,10 @@ bool ConvertSelection(EditableText& text, Conversion conversion, LocaleMapFn loc
   doc.SelectionBytes(s, e);
   if (conversion == Conversion::kWrap || conversion == Conversion::kQuoteWrap) {
     s = doc.LineStartOf(s);
-    e = doc.LineEnd(doc.LineOfByte(e));
+    // A selection ending at a line start (a margin click, Shift+Down from
+    // column 0) does not take in that line, as with block indent.
+    const bool endsAtLineStart = e > s && doc.LineStartOf(e) == e;
+    e = doc.LineEnd(doc.LineOfByte(e) - (endsAtLineStart ? 1 : 0));
     doc.PlaceSelection(e, s);
   }
   const std::string work = doc.Substr(s, e);

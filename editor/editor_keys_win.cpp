@@ -41,9 +41,8 @@ void EditorView::Navigate(NavKey key, unsigned virtualKey, bool shift, bool ctrl
     PendingIndentCancel(text_);
   NavigateKey(text_.doc, key, shift, ctrl, VerticalPage(hwnd));
   if (key == NavKey::kPageUp || key == NavKey::kPageDown) {
-    // The page scroll places the caret; a caret that was out of view comes back.
+    // The page scroll places the caret; the view moves by the page only.
     SendMessageA(hwnd, WM_VSCROLL, key == NavKey::kPageUp ? SB_PAGEUP : SB_PAGEDOWN, 0);
-    if (EnsureCaretVisible(false, false)) UpdateCaret(false);
     RefreshCommandStates();
     Repaint();
     return;

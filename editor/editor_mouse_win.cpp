@@ -72,8 +72,9 @@ void EditorView::OnLButtonDown(int x, int y, WPARAM keys) {
     SetCaret(doc, p);
     if (!(keys & MK_SHIFT)) SetAnchor(doc, p);
   }
-  UpdateCaret(false);
+  // A click on a partly shown row scrolls: the caret is placed after that.
   EnsureCaretVisible(false, false);
+  UpdateCaret(false);
   Repaint();
 }
 

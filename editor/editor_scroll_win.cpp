@@ -47,7 +47,10 @@ int RequestedDelta(HWND editor, int bar, int code, int page) {
 void EditorView::RefreshScrollRanges() {
   if (!hwnd) return;
   TextDocument& doc = text_.doc;
-  const int widest = doc.Layout().rightTurn ? 0 : colouring_.caches.widths.Widest(doc);
+  // Wrapped rows are at most the wrap width: a window narrower than that
+  // still scrolls to their ends.
+  const int widest =
+      doc.Layout().rightTurn ? doc.Layout().maxOneLineTextLength : colouring_.caches.widths.Widest(doc);
   const ViewMetrics m = Metrics();
   SetRange(hwnd, SB_VERT, VerticalRange(m, doc.RowCount() - 1), lastV_, ScrollPos(SB_VERT));
   SetRange(hwnd, SB_HORZ, HorizontalRange(m, widest), lastH_, ScrollPos(SB_HORZ));

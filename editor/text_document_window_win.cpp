@@ -172,7 +172,11 @@ void TextDocumentWindow::DeleteSelection() {
   editor_->AfterCommand();
 }
 
-void TextDocumentWindow::SelectAll() { editor_->SetSelection(0, text_.doc.Length(), false); }
+// The view stays where it is: only the caret and the status follow.
+void TextDocumentWindow::SelectAll() {
+  text_.doc.PlaceSelection(0, text_.doc.Length());
+  editor_->AfterCommand(AfterEdit{ScrollToCaret::kNone, false});
+}
 
 bool TextDocumentWindow::SaveTo(const std::string& path) { return WriteTextDocument(path, text_.doc); }
 

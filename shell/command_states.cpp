@@ -39,8 +39,10 @@ void EditCommandStates(const CommandContext& ctx, CommandStates& out) {
 }
 
 void SearchCommandStates(const CommandContext& ctx, CommandStates& out) {
-  for (int id : {ID_SEARCH_FIND, ID_SEARCH_FINDNEXT, ID_SEARCH_REPLACE, ID_TOOL_CHARCOUNT}) Set(out, id, Text(ctx));
-  Set(out, ID_TOOL_CHARCOUNTSEL, Text(ctx) && ctx.selection);
+  // Counting an empty selection shows zeros: like the document's count, it
+  // needs only a text document.
+  for (int id : {ID_SEARCH_FIND, ID_SEARCH_FINDNEXT, ID_SEARCH_REPLACE, ID_TOOL_CHARCOUNT, ID_TOOL_CHARCOUNTSEL})
+    Set(out, id, Text(ctx));
 }
 
 void ConversionCommandStates(const CommandContext& ctx, CommandStates& out) {

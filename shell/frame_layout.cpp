@@ -51,3 +51,17 @@ int ClampSplitterSize(SplitterKind kind, int startSize, int travel, int clientWi
   size = std::min(size, hi);
   return size;
 }
+
+ScreenArea KeepOnScreen(const ScreenArea& window, const ScreenArea& work) {
+  // The part of the caption the pointer must be able to reach.
+  constexpr int kGrabWidth = 100, kGrabHeight = 30;
+  const int visibleLeft = std::max(window.left, work.left), visibleRight = std::min(window.right, work.right);
+  const bool captionVisible = visibleRight - visibleLeft >= std::min(kGrabWidth, window.Width()) &&
+                              window.top >= work.top && window.top + kGrabHeight <= work.bottom;
+  if (captionVisible || work.Width() <= 0 || work.Height() <= 0) return window;
+  const int width = std::min(window.Width(), work.Width());
+  const int height = std::min(window.Height(), work.Height());
+  const int left = std::clamp(window.left, work.left, work.right - width);
+  const int top = std::clamp(window.top, work.top, work.bottom - height);
+  return ScreenArea{left, top, left + width, top + height};
+}

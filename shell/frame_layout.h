@@ -1,5 +1,6 @@
 #pragma once
 // Placement of the frame's children from the client size and pane sizes.
+#include "platform/screen_area.h"
 
 struct LayoutRect {
   int x = 0, y = 0, w = 0, h = 0;
@@ -27,6 +28,11 @@ struct FrameLayout {
 };
 
 FrameLayout ComputeFrameLayout(const FrameLayoutInput& in);
+
+// A saved frame rectangle on the work area of its nearest monitor: kept when
+// a grabbable part of its caption lies inside, else moved inside (and shrunk
+// to the area when larger), so a monitor that is gone never hides the frame.
+ScreenArea KeepOnScreen(const ScreenArea& window, const ScreenArea& work);
 
 // Splitter drag states.
 enum class SplitterKind { kNone = 0, kProject = 1, kDebugger = 2, kCompile = 3, kWeb = 4 };

@@ -7,6 +7,7 @@
 
 #include "editor/text_document_window_win.h"
 #include "files/open_save_win.h"
+#include "platform/monitor_win.h"
 #include "resources/ids.h"
 #include "search/match_list_dialog_win.h"
 #include "search/search_dialogs_win.h"
@@ -243,11 +244,11 @@ void FrameWindow::OnDropFiles(HDROP drop) {
 
 bool CreateFrameWindow() {
   g_app.frameWindow = std::make_unique<FrameWindow>();
-  const RECT& r = g_app.settings.WindowRect;
+  const RECT& saved = g_app.settings.WindowRect;
+  const ScreenArea r = KeepOnScreen(ToScreenArea(saved), WorkAreaNearest(saved));
   HMENU menu = g_app.mainMenu ? g_app.mainMenu->handle() : nullptr;
   HWND frame = CreateWindowExA(WS_EX_ACCEPTFILES, "Wrenfold", "Quillet", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, r.left,
-                               r.top, r.right - r.left, r.bottom - r.top, nullptr, menu, g_app.instance,
-                               g_app.frameWindow.get());
+                               r.top, r.Width(), r.Height(), nullptr, menu, g_app.instance, g_app.frameWindow.get());
   return frame != nullptr;
 }
 

@@ -64,7 +64,7 @@ TEST(CommandStates, FollowTheActiveDocumentTheClipboardAndTheProject) {
   const std::set<int> kTextAlways = {ID_FILE_CLOSE,     ID_FILE_SAVE,     ID_FILE_SAVEAS,     ID_FILE_SAVEALL,
                                      ID_FILE_ENCODING,  ID_EDIT_SELECTALL, ID_SEARCH_FIND,    ID_SEARCH_REPLACE,
                                      ID_SEARCH_FINDNEXT, ID_TOOL_CHARCOUNT, ID_FILE_PRINT,    ID_FILE_PAGESETUP,
-                                     ID_FILE_PREVIEW};
+                                     ID_FILE_PREVIEW,   ID_TOOL_CHARCOUNTSEL};
   auto with = [](std::set<int> s, std::initializer_list<int> more) {
     s.insert(more);
     return s;
@@ -79,13 +79,12 @@ TEST(CommandStates, FollowTheActiveDocumentTheClipboardAndTheProject) {
       {"text, selection, clipboard, undo",
        ctx(DocumentKind::kText, true, true, false, false, true, false, false),
        with(kTextAlways, {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_DELETE, ID_EDIT_PASTE, ID_EDIT_UNDO,
-                          ID_TOOL_CHARCOUNTSEL, ID_CONV_LOWER, ID_CONV_WRAP})},
+                          ID_CONV_LOWER, ID_CONV_WRAP})},
       // Only text pastes into text; a Source document enables compiling.
       {"source, design clipboard, redo", ctx(DocumentKind::kSource, false, false, true, true, false, true, false),
        with(kTextAlways, {ID_EDIT_REDO, ID_BUILD_DEBUGRUN, ID_BUILD_RELEASE, ID_BUILD_DEBUG})},
       {"html", ctx(DocumentKind::kHtml, true, false, false, false, false, false, false),
-       with(kTextAlways, {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_DELETE, ID_TOOL_CHARCOUNTSEL, ID_CONV_LOWER,
-                          ID_CONV_WRAP})},
+       with(kTextAlways, {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_DELETE, ID_CONV_LOWER, ID_CONV_WRAP})},
       // A window design: clipboard commands follow its selection and format; no text tools, no print.
       {"design", ctx(DocumentKind::kWindowDesign, true, true, true, false, true, true, true),
        with(kSaveClose, {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_DELETE, ID_EDIT_PASTE, ID_EDIT_SELECTALL,

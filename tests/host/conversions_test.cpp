@@ -133,6 +133,24 @@ TEST(Conversions, QuoteAndWrapPrefixesEveryLine) {
   EditSlot t("", DocumentKind::kText);
   ASSERT_TRUE(ConvertSelection(t.text, kQuote, nullptr));
   EXPECT_EQ(t.Text(), "> ");
+  // A selection ending at a line start leaves that line alone (a margin
+  // click selects a line with its CR LF); an empty one at a line start takes its line.
+  struct Case {
+    int anchor, caret;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {5, 21, "one\r\n> two words here\r\nthree"},
+      {0, 5, "> one\r\ntwo words here\r\nthree"},
+      {5, 5, "one\r\n> two words here\r\nthree"},
+      {5, 22, "one\r\n> two words here\r\n> three"},
+  };
+  for (const Case& c : cases) {
+    EditSlot u("one\r\ntwo words here\r\nthree", DocumentKind::kText);
+    u.Select(c.caret, c.anchor);
+    ASSERT_TRUE(ConvertSelection(u.text, kQuote, nullptr)) << c.anchor << "," << c.caret;
+    EXPECT_EQ(u.Text(), c.expected) << c.anchor << "," << c.caret;
+  }
 }
 
 // Whatever the text, wrapping only adds line breaks (and prefixes), never

@@ -1,6 +1,8 @@
 // Pure pieces of the frame: titles, status texts, layout and splitter clamps.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "shell/document_table.h"
 #include "shell/frame_layout.h"
 #include "shell/status_text.h"
@@ -120,4 +122,27 @@ TEST(FrameLayout, SplittersClampToTheirLimits) {
   EXPECT_EQ(ClampSplitterSize(SplitterKind::kDebugger, 180, -9999, 1000, 700, 130), 60);
   EXPECT_EQ(ClampSplitterSize(SplitterKind::kCompile, 130, 9999, 1000, 700, 0), 600);
   EXPECT_EQ(ClampSplitterSize(SplitterKind::kNone, 42, 10, 1000, 700, 0), 42);
+}
+
+TEST(FrameLayout, ASavedFrameComesBackOntoItsNearestWorkArea) {
+  const ScreenArea work{0, 0, 1280, 994};
+  struct Case {
+    const char* what;
+    ScreenArea saved, expected;
+  };
+  const Case cases[] = {
+      {"inside", {128, 128, 1024, 819}, {128, 128, 1024, 819}},
+      {"partly off the right, caption reachable", {1100, 100, 2000, 700}, {1100, 100, 2000, 700}},
+      {"on a monitor that is gone, right", {1400, 100, 2200, 700}, {480, 100, 1280, 700}},
+      {"on a monitor that is gone, left", {-1900, -300, -1000, 400}, {0, 0, 900, 700}},
+      {"caption above the area", {100, -50, 900, 600}, {100, 0, 900, 650}},
+      {"caption below the area", {100, 980, 900, 1500}, {100, 474, 900, 994}},
+      {"larger than the area", {3000, 0, 6000, 3000}, {0, 0, 1280, 994}},
+  };
+  for (const Case& c : cases) {
+    const ScreenArea got = KeepOnScreen(c.saved, work);
+    EXPECT_EQ(std::make_tuple(got.left, got.top, got.right, got.bottom),
+              std::make_tuple(c.expected.left, c.expected.top, c.expected.right, c.expected.bottom))
+        << c.what;
+  }
 }

@@ -116,9 +116,23 @@ TEST(ParameterHint, StatementsAfterLineNumbersAndGroups) {
   EXPECT_EQ(BoldPiece(c.state), "(x, y)");
   c.Type("Circle (10, 20), ");
   EXPECT_EQ(BoldPiece(c.state), "radius");
-  Typist m(kProgram, "inMain");
-  m.Type("MsgBox(h, ");
-  EXPECT_EQ(BoldPiece(m.state), "String$");
+  // An opening parenthesis after the word is skipped; the one closing it ends the hint.
+  struct Case {
+    const char* typed;
+    const char* bold;  // null: no hint
+  };
+  const Case cases[] = {
+      {"MsgBox(h, ", "String$"},     {"MsgBox(h, s)", nullptr},        {"If (a = 1", "judgment Then truecommand [Else falsecommand]"},
+      {"If (a = 1) Then", nullptr},  {"Print (a", "outdata"},          {"Print (a), b", nullptr},
+      {"Print a, (b", "[...]"},   {"Circle (1, 2), 3, (4), ", "[start]"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    Typist m(kProgram, "inMain");
+    m.Type(c.typed);
+    EXPECT_EQ(m.state.shown, c.bold != nullptr);
+    EXPECT_EQ(BoldPiece(m.state), c.bold ? c.bold : "");
+  }
   Typist n(kProgram, "inMain");
   n.Type("Unknown ");
   EXPECT_FALSE(n.state.shown);

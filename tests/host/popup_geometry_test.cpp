@@ -16,8 +16,7 @@ ListMetrics Metrics(int count) {
   m.frameWidth = 6;
   m.frameHeight = 6;
   m.scrollBarWidth = 17;
-  m.screenWidth = 1280;
-  m.screenHeight = 1024;
+  m.area = {0, 0, 1280, 1024};
   return m;
 }
 
@@ -47,22 +46,29 @@ TEST(CompletionListPlacement, FifteenRowsFitSixteenScroll) {
   EXPECT_EQ(empty.height, 6);
 }
 
-TEST(CompletionListPlacement, ScreenEdges) {
-  ListMetrics right = Metrics(3);
-  right.caretX = 1270;
-  ListPlacement p = PlaceCompletionList(right);
-  EXPECT_EQ(p.x + p.width, 1280);
-
-  // The list ends exactly 30 pixels above the bottom: it stays below the caret.
-  ListMetrics edge = Metrics(3);
-  edge.caretY = 1024 - 30 - (3 * 18 + 6) - 16;
-  EXPECT_EQ(PlaceCompletionList(edge).y, edge.caretY + 16);
-  // One pixel more and it opens above the caret row.
-  ListMetrics low = edge;
-  low.caretY += 1;
-  p = PlaceCompletionList(low);
-  EXPECT_EQ(p.y, low.caretY - p.height);
-  EXPECT_EQ(p.y + p.height, low.caretY);
+TEST(CompletionListPlacement, EdgesOfTheCaretsWorkArea) {
+  // The primary monitor, one to its right and one to its left (negative x).
+  for (const ScreenArea area : {ScreenArea{0, 0, 1280, 994}, ScreenArea{1280, 0, 3200, 1040},
+                                ScreenArea{-1600, -200, 0, 1000}}) {
+    SCOPED_TRACE(area.left);
+    ListMetrics m = Metrics(3);
+    m.area = area;
+    m.caretX = area.left + 300;
+    m.caretY = area.top + 200;
+    ListPlacement p = PlaceCompletionList(m);
+    EXPECT_EQ(p.x, area.left + 292);
+    EXPECT_EQ(p.y, area.top + 216);
+    m.caretX = area.right - 10;
+    EXPECT_EQ(PlaceCompletionList(m).x + p.width, area.right);
+    m.caretX = area.left;  // the cell left of the caret lies outside
+    EXPECT_EQ(PlaceCompletionList(m).x, area.left);
+    // Ending exactly at the bottom it stays below the caret; one pixel lower it opens above.
+    m.caretY = area.bottom - p.height - 16;
+    EXPECT_EQ(PlaceCompletionList(m).y, m.caretY + 16);
+    m.caretY += 1;
+    p = PlaceCompletionList(m);
+    EXPECT_EQ(p.y + p.height, m.caretY);
+  }
 }
 
 TEST(HintLayout, HeadThenArgumentsOnOneLine) {
@@ -122,7 +128,7 @@ TEST(HintPlacement, BelowTheCaretLineKeepingAShownX) {
   in.rowHeight = 17;
   in.width = 200;
   in.height = 20;
-  in.screenHeight = 1024;
+  in.area = {0, 0, 1280, 1024};
   HintPlacement p = PlaceHint(in);
   EXPECT_EQ(p.x, 380);
   EXPECT_EQ(p.y, 316);
@@ -135,4 +141,17 @@ TEST(HintPlacement, BelowTheCaretLineKeepingAShownX) {
   EXPECT_EQ(PlaceHint(in).x, 123);
   in.caretY = 1010;
   EXPECT_EQ(PlaceHint(in).y, 1010 - 20);
+  // On a monitor above the primary one.
+  in.area = {0, -1024, 1280, 0};
+  in.caretY = -100;
+  EXPECT_EQ(PlaceHint(in).y, -100 + 17);
+  in.caretY = -10;
+  EXPECT_EQ(PlaceHint(in).y, -10 - 20);
+}
+
+TEST(HintPlacement, WrapLimitFromTheCaretsWorkArea) {
+  EXPECT_EQ(HintMaxRight({0, 0, 1280, 1024}, 1000), 280);
+  EXPECT_EQ(HintMaxRight({1280, 0, 3200, 1024}, 1500), 1700);
+  // A caret right of the primary area (the old negative limit) keeps a short line.
+  EXPECT_EQ(HintMaxRight({0, 0, 1280, 1024}, 1500), 200);
 }

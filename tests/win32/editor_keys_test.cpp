@@ -1,6 +1,7 @@
 // Keys of the editor window sent as messages: selection, column memory,
 // Ctrl moves, paging and the deletion rules.
 #include "editor_window_support.h"
+#include "resources/ids.h"
 
 namespace {
 
@@ -60,6 +61,40 @@ TEST_F(EditorKeys, PageDownMovesCaretAndViewTogether) {
   Key(s, VK_PRIOR);
   EXPECT_EQ(2, Doc(s).caretRow);
   EXPECT_EQ(0, VPos(s));
+  // With the view scrolled away from the caret both move by a page: the
+  // view is not pulled back to the caret.
+  for (int i = 0; i < 100; ++i) SendMessageA(View(s).hwnd, WM_VSCROLL, SB_LINEDOWN, 0);
+  ASSERT_EQ(100, VPos(s));
+  Key(s, VK_NEXT);
+  EXPECT_EQ(2 + page, Doc(s).caretRow);
+  EXPECT_EQ(100 + page, VPos(s));
+  // Select all leaves the view where it is.
+  ActivateAndDispatch(s, ID_EDIT_SELECTALL);
+  EXPECT_EQ(text, Selected(s));
+  EXPECT_EQ(100 + page, VPos(s));
+}
+
+TEST_F(EditorKeys, WrappedRowsScrollHorizontallyInANarrowWindow) {
+  const int s = NewDocument(std::string(300, 'x') + "\r\nend");
+  ASSERT_GE(s, 0);
+  ASSERT_FALSE(Doc(s).Layout().rightTurn);
+  ActivateAndDispatch(s, ID_VIEW_RIGHTTURN);
+  ASSERT_TRUE(Doc(s).Layout().rightTurn);
+  const int wrap = Doc(s).Layout().maxOneLineTextLength;
+  RECT client;
+  GetClientRect(Editor(s), &client);
+  MoveWindow(Editor(s), 0, 0, View(s).GutterWidth() + 20 * g_app.editorFonts.cx, client.bottom, TRUE);
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_RANGE;
+  ASSERT_TRUE(GetScrollInfo(Editor(s), SB_HORZ, &si));
+  EXPECT_GE(si.nMax, wrap);
+  // The end of a wrapped row can be reached.
+  View(s).SetSelection(0, 0, false);
+  Key(s, VK_END);
+  EXPECT_EQ(wrap - 1, Doc(s).caretCol);  // the row's last cell: its end is the next row's start
+  EXPECT_GT(View(s).ScrollPos(SB_HORZ), 0);
+  ActivateAndDispatch(s, ID_VIEW_RIGHTTURN);
 }
 
 TEST_F(EditorKeys, DeleteAndBackspaceRules) {

@@ -35,6 +35,32 @@ TEST_F(EditorMouse, ClickShiftClickAndDrag) {
   EXPECT_EQ((ViewPos{3, 0}), Caret(s));
 }
 
+TEST_F(EditorMouse, AClickThatScrollsPutsTheCaretOnItsRow) {
+  std::string text;
+  for (int i = 0; i < 200; ++i) text += "row " + std::to_string(i) + "\r\n";
+  const int s = NewDocument(text);
+  ASSERT_GE(s, 0);
+  ASSERT_TRUE(WaitForForeground(g_app.frame));
+  const int cy = g_app.editorFonts.cy;
+  RECT client;
+  GetClientRect(Editor(s), &client);
+  // Make the bottom row partly visible, then click it and the margin beside the last full row.
+  MoveWindow(Editor(s), 0, 0, client.right, (client.bottom / cy) * cy + cy / 2, TRUE);
+  GetClientRect(Editor(s), &client);
+  const int full = client.bottom / cy;
+  for (const bool margin : {false, true}) {
+    SCOPED_TRACE(margin ? "margin" : "text");
+    SendMessageA(Editor(s), WM_VSCROLL, SB_TOP, 0);
+    const POINT at{margin ? 2 : View(s).GutterWidth() + 4, margin ? (full - 1) * cy + 2 : full * cy + 2};
+    Mouse(s, WM_LBUTTONDOWN, at, MK_LBUTTON);
+    Mouse(s, WM_LBUTTONUP, at);
+    ASSERT_GT(VPos(s), 0);  // the click scrolled
+    POINT caret{};
+    ASSERT_TRUE(GetCaretPos(&caret));
+    EXPECT_EQ(caret.y, (Doc(s).caretRow - VPos(s)) * cy);
+  }
+}
+
 TEST_F(EditorMouse, MarginClickSelectsWholeLines) {
   const int s = NewDocument("a\r\nbb\r\nccc");
   ASSERT_GE(s, 0);
