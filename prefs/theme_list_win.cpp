@@ -46,8 +46,9 @@ void LoadThemesAtStartUp() {
   // Without any theme the editor still needs colours: the classic ones.
   if (list.themes.empty()) list.themes.push_back(Theme{g_app.settings.ActiveTheme, ThemeColours(), std::string()});
   list.active = SelectActiveTheme(list, g_app.settings.ActiveTheme);
+  // A chosen theme whose folder is missing is replaced for this run only:
+  // the setting keeps the user's choice.
   g_app.colours = list.themes[list.active].colours;
-  g_app.settings.ActiveTheme = list.themes[list.active].name;
   LoadBackgroundPicture(list);
 }
 

@@ -38,18 +38,26 @@ void StoreWindowPlacement() {
   }
 }
 
+bool AskBeforeClosing() {
+  if (F().compileView) SendMessageA(F().compileView, WM_COMMAND, 2, 0);
+  if (HWND active = ActiveDocumentWindow()) g_app.settings.IsMDIZoomed = IsZoomed(active) ? 1 : 0;
+  if (ProjectIsOpen() && !CloseProject()) return false;
+  for (HWND w : DocumentWindowsTopFirst()) {
+    int slot = g_app.docs.SlotOfWindow(w);
+    if (slot >= 0 && !ConfirmSaveBeforeClose(slot)) return false;
+  }
+  return true;
+}
+
 void RunCloseSequence() {
   if (ClassViewScanRunning()) {
     RequestCloseAfterClassViewScan();
     return;
   }
-  if (F().compileView) SendMessageA(F().compileView, WM_COMMAND, 2, 0);
-  if (HWND active = ActiveDocumentWindow()) g_app.settings.IsMDIZoomed = IsZoomed(active) ? 1 : 0;
-  if (ProjectIsOpen() && !CloseProject()) return;
-  for (HWND w : DocumentWindowsTopFirst()) {
-    int slot = g_app.docs.SlotOfWindow(w);
-    if (slot >= 0 && !ConfirmSaveBeforeClose(slot)) return;
-  }
+  if (AskBeforeClosing()) FinishClosing();
+}
+
+void FinishClosing() {
   KillTimer(g_app.frame, kBackupTimer);
   if (F().projectTool) GetWindowRect(F().projectTool, &g_app.settings.ProjectViewRect);
   DestroyProjectViewWindows();

@@ -4,8 +4,13 @@
 
 // WM_COMMAND of the frame: the rebar's controls, then the command table.
 void OnFrameCommand(UINT id, UINT code, HWND control);
-// The close sequence (WM_CLOSE, WM_QUERYENDSESSION).
+// The close sequence (WM_CLOSE; the session's end runs its two halves).
 void RunCloseSequence();
+// The questions of the close sequence (project, then each modified document
+// from the top): false when the user cancelled or a save did not complete.
+bool AskBeforeClosing();
+// The rest of it, asking nothing: store the settings, destroy the windows.
+void FinishClosing();
 // Stores IsWindowMax / WindowRect from the frame's placement.
 void StoreWindowPlacement();
 // Message 1094: the compiler reports a zero-based line of the file named in pgm.tmp.

@@ -5,6 +5,8 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <cstring>
+
 #include "editor/text_document_window_win.h"
 #include "files/open_save_win.h"
 #include "platform/monitor_win.h"
@@ -30,8 +32,13 @@ FrameWindow& Frame() { return *g_app.frameWindow; }
 LRESULT FrameWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CREATE: OnCreate(); return 0;
-    case WM_CLOSE:
-    case WM_QUERYENDSESSION: RunCloseSequence(); return 0;
+    case WM_CLOSE: RunCloseSequence(); return 0;
+    // The session may end only when every question was answered; it ends
+    // for us when Windows says so.
+    case WM_QUERYENDSESSION: return AskBeforeClosing() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+      if (wp) FinishClosing();
+      return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_SIZE: FrameRelayout(); return 0;
     case WM_MEASUREITEM:
@@ -218,9 +225,20 @@ LRESULT FrameWindow::OnNotify(NMHDR* nm) {
 }
 
 void FrameWindow::OnMenuSelect(UINT id, UINT flags) {
-  if (flags == 0xFFFF) return;  // menu closed
+  if (flags == 0xFFFF) {  // the menu closed
+    if (menuHelpShown) RefreshStatusBar(textUnderMenu.c_str());
+    menuHelpShown = false;
+    return;
+  }
+  if (!menuHelpShown && statusBar) {
+    const int length = LOWORD(SendMessageA(statusBar, SB_GETTEXTLENGTHA, 0, 0));
+    textUnderMenu.assign(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(statusBar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(textUnderMenu.data()));
+    textUnderMenu.resize(std::strlen(textUnderMenu.c_str()));
+    menuHelpShown = true;
+  }
   const char* text = (flags & MF_POPUP) ? nullptr : CommandHelpText(id);
-  RefreshStatusBar(text ? text : "");
+  RefreshStatusBar(text ? text : textUnderMenu.c_str());
 }
 
 void FrameWindow::OnClipboardChange(UINT msg, WPARAM wp, LPARAM lp) {

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <memory>
+#include <string>
 
 #include "platform/handles_win.h"
 #include "platform/window_object_win.h"
@@ -60,6 +61,10 @@ class FrameWindow : public WindowObject<FrameWindow, DefaultProc::kFrame> {
   // only the commands whose state changed.
   CommandStates appliedStates;
   CommandStates computedStates;  // storage of the next refresh
+  // While a menu is open: the status text it covers (a parameter hint, a
+  // count), shown for items without help and again when the menu closes.
+  bool menuHelpShown = false;
+  std::string textUnderMenu;
 
  private:
   void OnCreate();

@@ -7,6 +7,7 @@
 #include "shell/doc_windows_win.h"
 #include "shell/frame_commands_win.h"
 #include "shell/frame_win.h"
+#include "shell/menu_object_win.h"
 #include "shell/tab_bar_win.h"
 #include "test_support.h"
 
@@ -113,6 +114,32 @@ TEST_F(Documents, CancelAtTheFirstSavePromptKeepsEverythingOpen) {
   EXPECT_EQ(Doc(b).modified, 1);
 }
 
+TEST_F(Documents, TheSessionEndsOnlyAfterTheQuestionsAndThenCloses) {
+  const int a = NewDocument("one");
+  Doc(a).modified = 1;
+  HWND frame = g_app.frame;
+  {
+    MessageBoxRecorder boxes(IDCANCEL);
+    EXPECT_EQ(SendMessageA(frame, WM_QUERYENDSESSION, 0, 0), FALSE);
+    EXPECT_EQ(boxes.texts.size(), 1u);
+  }
+  EXPECT_TRUE(Slot(a).InUse());
+  {
+    MessageBoxRecorder boxes(IDNO);
+    EXPECT_EQ(SendMessageA(frame, WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(boxes.texts.size(), 1u);
+    // Another program refused the end: everything stays.
+    SendMessageA(frame, WM_ENDSESSION, FALSE, 0);
+    EXPECT_TRUE(IsWindow(frame));
+    EXPECT_TRUE(Slot(a).InUse());
+    // The session ends: no second question, and the program closes.
+    SendMessageA(frame, WM_ENDSESSION, TRUE, 0);
+    PumpMessages(10);
+    EXPECT_EQ(boxes.texts.size(), 1u);
+  }
+  EXPECT_FALSE(IsWindow(frame));
+}
+
 TEST_F(Documents, NoAtEveryPromptClosesTheProgram) {
   const int a = NewDocument("one");
   Doc(a).modified = 1;
@@ -201,6 +228,26 @@ TEST_F(Documents, StatusBarShowsSizePositionAndCodes) {
   EXPECT_STREQ(text, "Shift-JIS");
   SendMessageA(FrameStatusBar(), SB_GETTEXTA, 4, reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, "CRLF");
+}
+
+TEST_F(Documents, MenuHelpCoversTheStatusTextOnlyWhileTheMenuIsOpen) {
+  NewDocument("x");
+  RefreshStatusBar("MsgBox hWnd, String$");  // a parameter hint in the status bar
+  auto pane0 = [] {
+    char text[128] = {};
+    SendMessageA(FrameStatusBar(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    return std::string(text);
+  };
+  const WPARAM popup = MAKEWPARAM(0, MF_POPUP);
+  SendMessageA(g_app.frame, WM_MENUSELECT, popup, reinterpret_cast<LPARAM>(g_app.mainMenu->handle()));
+  EXPECT_EQ(pane0(), "MsgBox hWnd, String$");
+  SendMessageA(g_app.frame, WM_MENUSELECT, MAKEWPARAM(ID_FILE_EXIT, 0), 0);
+  EXPECT_EQ(pane0(), "アプリケーションの終了と内容の保存確認をします");
+  SendMessageA(g_app.frame, WM_MENUSELECT, MAKEWPARAM(ID_RECENT_FILE_FIRST, 0), 0);  // no help text
+  EXPECT_EQ(pane0(), "MsgBox hWnd, String$");
+  SendMessageA(g_app.frame, WM_MENUSELECT, MAKEWPARAM(ID_FILE_EXIT, 0), 0);
+  SendMessageA(g_app.frame, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);  // closed
+  EXPECT_EQ(pane0(), "MsgBox hWnd, String$");
 }
 
 TEST_F(Documents, ThePanesSplitterClampsAtTheWindowEdges) {

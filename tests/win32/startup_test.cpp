@@ -177,3 +177,37 @@ TEST(StartUp, SettingsSurviveARestartOfTheProgram) {
   EXPECT_NE(ReadTestFile(dir + "UserSetting\\editor.ini").find("IsRightTurn=1\r\n"), std::string::npos);
   RemoveTree(dir);
 }
+
+TEST(StartUp, AMissingThemeOrMonitorIsReplacedForThisRunOnly) {
+  std::string dir = CopyProgramDir({});
+  RemoveTree(dir + "UserSetting");
+  CreateDirectoryA((dir + "UserSetting").c_str(), nullptr);
+  // Saved on a monitor that is gone, with a theme whose folder was removed.
+  const std::string theme = Utf8ToSjis("消えたテーマ");
+  {
+    std::string ini =
+        "LinkFile=ok\r\nWindowRect=5000,4000,5700,4500\r\nIsWindowMax=0\r\nActiveTheme=" + theme + "\r\n";
+    HANDLE f = CreateFileA((dir + "UserSetting\\editor.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                           nullptr);
+    ASSERT_NE(f, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(f, ini.data(), static_cast<DWORD>(ini.size()), &written, nullptr);
+    CloseHandle(f);
+  }
+  ChildProgram program;
+  ASSERT_TRUE(program.Start(dir));
+  HWND frame = program.WaitForWindow("Wrenfold", nullptr);
+  ASSERT_NE(frame, nullptr);
+  RECT r, work;
+  GetWindowRect(frame, &r);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_GE(r.left, work.left);
+  EXPECT_LE(r.right, work.right);
+  EXPECT_GE(r.top, work.top);
+  EXPECT_LE(r.bottom, work.bottom);
+  EXPECT_EQ(r.right - r.left, 700);
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(program.WaitExit(20000, nullptr));
+  EXPECT_NE(ReadTestFile(dir + "UserSetting\\editor.ini").find("ActiveTheme=" + theme + "\r\n"), std::string::npos);
+  RemoveTree(dir);
+}
