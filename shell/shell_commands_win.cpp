@@ -62,8 +62,16 @@ void MoveToRecycleBin() {
   op.hwnd = g_app.frame;
   op.wFunc = FO_DELETE;
   op.pFrom = from.c_str();
-  op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION;
-  SHFileOperationA(&op);
+  // Where there is no recycle bin the shell asks before deleting for good.
+  op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_WANTNUKEWARNING | FOF_NOERRORUI;
+  const int result = SHFileOperationA(&op);
+  if (op.fAnyOperationsAborted) return;  // the user kept the file
+  if (result != 0 || GetFileAttributesA(s.path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    // A locked or read-only file stays, and so does the document with its edits.
+    const std::string failed = "\"" + PathFileName(s.path) + "\" をごみ箱に移動できませんでした。";
+    QuilletMessageBox(g_app.frame, failed.c_str(), "Quillet", MB_OK | MB_ICONWARNING);
+    return;
+  }
   if (EditableText* text = s.Text()) text->doc.modified = false;
   SendMessageA(s.window, WM_CLOSE, 0, 0);
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app_fixture.h"
+#include "files/open_save_win.h"
 #include "resources/ids.h"
 #include "shell/doc_windows_win.h"
 #include "shell/frame_commands_win.h"
@@ -138,6 +139,55 @@ TEST_F(Documents, TheSessionEndsOnlyAfterTheQuestionsAndThenCloses) {
     EXPECT_EQ(boxes.texts.size(), 1u);
   }
   EXPECT_FALSE(IsWindow(frame));
+}
+
+// Answers Yes to a dialog the shell shows on this thread (it asks before
+// deleting for good where there is no recycle bin).
+BOOL CALLBACK AnswerYesIfAsking(HWND w, LPARAM) {
+  char cls[16] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  if (IsWindowVisible(w) && std::string(cls) == "#32770" && GetDlgItem(w, IDYES))
+    PostMessageA(w, WM_COMMAND, IDYES, 0);
+  return TRUE;
+}
+void CALLBACK AnswerShellYes(HWND, UINT, UINT_PTR, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), AnswerYesIfAsking, 0);
+}
+
+TEST_F(Documents, MovingALockedFileToTheRecycleBinKeepsItsDocument) {
+  const std::string dir = MakeTempFolder("recycle");
+  const std::string path = dir + "locked.txt";
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE);
+  CloseHandle(f);
+  HWND w = OpenFileByPath(path);
+  ASSERT_NE(w, nullptr);
+  const int slot = g_app.docs.SlotOfWindow(w);
+  Doc(slot).modified = 1;
+  // Held open without sharing: the shell cannot move it.
+  HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  {
+    MessageBoxRecorder boxes(IDOK);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 200, AnswerShellYes);
+    ActivateAndDispatch(slot, ID_TAB_RECYCLE);
+    KillTimer(nullptr, timer);
+    ASSERT_EQ(boxes.texts.size(), 2u);
+    EXPECT_EQ(boxes.texts[1], "\"locked.txt\" をごみ箱に移動できませんでした。");
+  }
+  CloseHandle(lock);
+  EXPECT_TRUE(Slot(slot).InUse());
+  EXPECT_EQ(Doc(slot).modified, 1);
+  EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
+  // Cancel at the question leaves everything too.
+  {
+    MessageBoxRecorder boxes(IDCANCEL);
+    ActivateAndDispatch(slot, ID_TAB_RECYCLE);
+    EXPECT_EQ(boxes.texts.size(), 1u);
+  }
+  EXPECT_TRUE(Slot(slot).InUse());
+  Doc(slot).modified = 0;
+  RemoveTree(dir);
 }
 
 TEST_F(Documents, NoAtEveryPromptClosesTheProgram) {
