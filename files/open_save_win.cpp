@@ -69,6 +69,7 @@ void AfterSave(int slot) {
     TabInsertFront(s.title, colour);
   }
   HistoryAdd(g_app.settings.fileHistory, s.path);
+  ShowModifiedMark(slot);  // save all saves documents that are not on top
   RefreshStatusBar();
   RefreshCommandStates();
 }

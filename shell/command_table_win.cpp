@@ -61,9 +61,8 @@ void Apply(const CommandState& state) {
   ToolbarEnable(static_cast<UINT>(state.id), state.enabled);
 }
 
-CommandContext CurrentContext() {
+CommandContext CurrentContext(int slot) {
   CommandContext ctx;
-  const int slot = ActiveSlot();
   if (slot >= 0) {
     const DocumentSlot& s = g_app.docs.slots[slot];
     ctx.kind = s.kind;
@@ -95,13 +94,16 @@ void RefreshCommandStates() {
   FrameWindow& frame = Frame();
   CommandStates& applied = frame.appliedStates;
   CommandStates& now = frame.computedStates;
-  ComputeCommandStates(CurrentContext(), now);
+  const int slot = ActiveSlot();
+  ComputeCommandStates(CurrentContext(slot), now);
   const bool all = applied.size() != now.size();
   for (size_t i = 0; i < now.size(); ++i) {
     if (!all && applied[i].id == now[i].id && applied[i].enabled == now[i].enabled) continue;
     Apply(now[i]);
   }
   applied.swap(now);
+  // Commands are what change a document: its mark follows here.
+  ShowModifiedMark(slot);
 }
 
 void ForgetAppliedCommandStates() {

@@ -85,6 +85,7 @@ void FreeSlot(int slot) {
   // The kind's record goes with its views and popups.
   s.document.reset();
   s.title.clear();
+  s.markedModified = false;
   s.path.clear();
   s.kind = DocumentKind::kNone;
 }
@@ -135,4 +136,17 @@ void RetitleDocument(int slot, const std::string& newTitle) {
   TabRename(old, newTitle);
   DocListRename(old, newTitle);
   SetWindowTextA(s.window, newTitle.c_str());
+  s.markedModified = false;
+  ShowModifiedMark(slot);
+}
+
+void ShowModifiedMark(int slot) {
+  if (slot < 0 || slot >= DocumentTable::kSlots) return;
+  DocumentSlot& s = g_app.docs.slots[slot];
+  const bool modified = DocumentModified(slot);
+  if (!s.InUse() || s.markedModified == modified) return;
+  s.markedModified = modified;
+  TabSetMarked(s.title, modified);
+  // The window text only: prompts and lists use the title itself.
+  SetWindowTextA(s.window, (modified ? s.title + " *" : s.title).c_str());
 }

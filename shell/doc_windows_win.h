@@ -27,6 +27,9 @@ bool DocumentModified(int slot);
 bool ConfirmSaveBeforeClose(int slot);
 // Renames a document (title, tab, list entry, window text).
 void RetitleDocument(int slot, const std::string& newTitle);
+// Puts the modified mark (" *") after the document's tab and window title, or
+// takes it away, when its modified state changed since the last call.
+void ShowModifiedMark(int slot);
 
 // Status bar (optional help text for pane 0).
 void RefreshStatusBar(const char* helpText = nullptr);

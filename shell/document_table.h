@@ -15,6 +15,8 @@ struct DocumentSlot {
   std::string path;  // empty for untitled documents
   // The kind's record with its windows' objects; freed when the slot is.
   std::unique_ptr<Document> document;
+  // Whether the tab and the window title show the modified mark.
+  bool markedModified = false;
 
   bool InUse() const { return window != nullptr; }
   // The text of a text document, else null.

@@ -274,13 +274,14 @@ HWND FrameMdiClient() { return g_app.frameWindow ? Frame().mdiClient : nullptr; 
 HWND FrameStatusBar() { return g_app.frameWindow ? Frame().statusBar : nullptr; }
 
 void FrameWindow::Relayout() {
-  if (!hwnd) return;
-  const FrameLayout l = CurrentLayout();
+  // A minimised frame has no client area: the rebar would wrap its bands
+  // into rows and the layout would keep their height after the restore.
+  if (!hwnd || IsIconic(hwnd)) return;
+  // The bars take their heights for the new width first; the rest is laid out from them.
   if (rebar) SendMessageA(rebar, WM_SIZE, 0, 0);
-  if (statusBar) {
-    SendMessageA(statusBar, WM_SIZE, 0, 0);
-    SendMessageA(statusBar, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(l.statusParts));
-  }
+  if (statusBar) SendMessageA(statusBar, WM_SIZE, 0, 0);
+  const FrameLayout l = CurrentLayout();
+  if (statusBar) SendMessageA(statusBar, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(l.statusParts));
   Place(TabBarWindow(), l.tabBar);
   Place(mdiClient, l.mdiClient);
   if (webPane) Place(webPane, l.webPane);

@@ -18,7 +18,11 @@ constexpr UINT_PTR kSubclassId = 1;
 
 TabBar& Tabs() { return *Frame().tabs; }
 
-std::string TitleOf(int index) {
+// A modified document's tab shows this after its title (no file name holds '*').
+constexpr char kModifiedMark[] = " *";
+
+// The tab's text as shown: the title, with the mark when modified.
+std::string ShownTitleOf(int index) {
   char text[MAX_PATH + 8] = {};
   TCITEMA item{};
   item.mask = TCIF_TEXT;
@@ -27,6 +31,14 @@ std::string TitleOf(int index) {
   TabCtrl_GetItem(Tabs().window, index, &item);
   return text;
 }
+
+std::string Unmarked(std::string shown) {
+  const size_t n = sizeof kModifiedMark - 1;
+  if (shown.size() > n && shown.compare(shown.size() - n, n, kModifiedMark) == 0) shown.resize(shown.size() - n);
+  return shown;
+}
+
+std::string TitleOf(int index) { return Unmarked(ShownTitleOf(index)); }
 
 COLORREF ColourOf(int index) {
   TCITEMA item{};
@@ -89,12 +101,12 @@ void TabBar::Paint(HWND w) {
     if (i == selected) continue;
     RECT r;
     TabCtrl_GetItemRect(w, i, &r);
-    PaintTab(dc, r, ColourOf(i), TitleOf(i), g_app.fonts.UiFont.get(), 0);
+    PaintTab(dc, r, ColourOf(i), ShownTitleOf(i), g_app.fonts.UiFont.get(), 0);
   }
   if (selected >= 0) {
     RECT r;
     TabCtrl_GetItemRect(w, selected, &r);
-    PaintTab(dc, r, ColourOf(selected), TitleOf(selected), boldFont.get(), 2);
+    PaintTab(dc, r, ColourOf(selected), ShownTitleOf(selected), boldFont.get(), 2);
   }
   BitBlt(screen.get(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
 }
@@ -105,7 +117,7 @@ void TabBar::DragOver(POINT p) {
   const int over = TabAt(p);
   if (over < 0 || over == dragIndex) return;
   const int from = dragIndex;
-  const std::string title = TitleOf(from);
+  const std::string title = ShownTitleOf(from);
   const COLORREF colour = ColourOf(from);
   const bool wasSelected = TabCtrl_GetCurSel(window) == from;
   SendMessageA(window, WM_SETREDRAW, FALSE, 0);
@@ -222,6 +234,17 @@ void TabRename(const std::string& oldTitle, const std::string& newTitle) {
   TCITEMA item{};
   item.mask = TCIF_TEXT;
   item.pszText = const_cast<char*>(newTitle.c_str());
+  SendMessageA(Tabs().window, TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
+  InvalidateRect(Tabs().window, nullptr, TRUE);
+}
+
+void TabSetMarked(const std::string& title, bool marked) {
+  const int i = TabIndex(title);
+  if (i < 0) return;
+  std::string shown = title + (marked ? kModifiedMark : "");
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = shown.data();
   SendMessageA(Tabs().window, TCM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
   InvalidateRect(Tabs().window, nullptr, TRUE);
 }

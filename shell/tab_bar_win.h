@@ -36,6 +36,8 @@ int TabBarHeight();
 void TabInsertFront(const std::string& title, COLORREF colour);
 void TabRemove(const std::string& title);
 void TabRename(const std::string& oldTitle, const std::string& newTitle);
+// Shows or removes the modified mark after a tab's title.
+void TabSetMarked(const std::string& title, bool marked);
 COLORREF TabColour(const std::string& title);
 void TabSetColour(const std::string& title, COLORREF colour);
 void TabSelect(const std::string& title);

@@ -58,6 +58,9 @@ wait_until() {
 # The X window of a visible top-level window whose title matches REGEX, or nothing.
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 
+# True when the frame's title is exactly TEXT.
+title_is() { [ "$(xdotool getwindowname "$E2E_WIN" 2>/dev/null)" = "$1" ]; }
+
 # Starts Quillet with the given arguments (Windows paths) and waits for its frame.
 start_quillet() {
   (cd "$E2E_WORK/Quillet" && exec wine ./Quillet.exe "$@" >"$E2E_WORK/wine.log" 2>&1) &

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app_fixture.h"
+#include "editor/editing.h"
 #include "files/open_save_win.h"
 #include "resources/ids.h"
 #include "shell/doc_windows_win.h"
@@ -263,6 +264,53 @@ TEST_F(Documents, CommandStatesFollowTheActiveDocument) {
   EXPECT_TRUE(GetMenuState(menu, ID_BUILD_DEBUG, MF_BYCOMMAND) & MF_GRAYED);
   NewDocument("Dim a As Long", DocumentKind::kSource);
   EXPECT_FALSE(GetMenuState(menu, ID_BUILD_DEBUG, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(Documents, AModifiedDocumentShowsAMarkUntilItIsSaved) {
+  const std::string dir = MakeTempFolder("mark");
+  const int slot = NewDocument("x");
+  const std::string title = Slot(slot).title;
+  auto windowText = [&] {
+    char text[MAX_PATH] = {};
+    GetWindowTextA(Slot(slot).window, text, sizeof text);
+    return std::string(text);
+  };
+  EXPECT_EQ(windowText(), title);
+  EditSelection(Editable(slot), "y");
+  View(slot).AfterCommand(AfterEdit{ScrollToCaret::kNormal, true});
+  EXPECT_EQ(windowText(), title + " *");
+  EXPECT_EQ(TabTitleAt(TabIndex(title)), title);  // lookups by title still find it
+  {
+    MessageBoxRecorder boxes(IDCANCEL);
+    EXPECT_FALSE(ConfirmSaveBeforeClose(slot));
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.texts[0], "\"" + title + "\" ファイルは変更されています。保存しますか？");
+  }
+  ASSERT_TRUE(SaveDocument(slot, (dir + "marked.txt").c_str()));
+  EXPECT_EQ(windowText(), "marked.txt");
+  EXPECT_EQ(TabIndex("marked.txt"), 0);
+  RemoveTree(dir);
+}
+
+TEST_F(Documents, MinimiseAndRestoreLeaveNoBandAboveTheTabs) {
+  NewDocument("x");
+  auto gap = [] {
+    RECT rebar, tabs;
+    GetWindowRect(Frame().rebar, &rebar);
+    GetWindowRect(TabBarWindow(), &tabs);
+    return tabs.top - rebar.bottom;
+  };
+  for (const int shown : {SW_MAXIMIZE, SW_RESTORE}) {
+    ShowWindow(g_app.frame, shown);
+    PumpMessages(20);
+    const int before = gap();
+    ShowWindow(g_app.frame, SW_MINIMIZE);
+    PumpMessages(20);
+    ShowWindow(g_app.frame, shown);
+    PumpMessages(20);
+    EXPECT_EQ(gap(), before) << shown;
+    EXPECT_LE(gap(), 2) << shown;
+  }
 }
 
 TEST_F(Documents, StatusBarShowsSizePositionAndCodes) {
