@@ -61,11 +61,16 @@ window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1;
 # True when the frame's title is exactly TEXT.
 title_is() { [ "$(xdotool getwindowname "$E2E_WIN" 2>/dev/null)" = "$1" ]; }
 
-# Starts Quillet with the given arguments (Windows paths) and waits for its frame.
+# Starts Quillet with the given arguments (Windows paths) and waits for its
+# frame and, with files, for the last of them to be on top.
 start_quillet() {
   (cd "$E2E_WORK/Quillet" && exec wine ./Quillet.exe "$@" >"$E2E_WORK/wine.log" 2>&1) &
   E2E_PID=$!
   wait_until 30 frame_up || fail "the frame window did not appear"
+  if [ $# -gt 0 ]; then
+    local last="${!#}"
+    wait_until 30 title_is "Quillet - [${last##*\\}]" || fail "${last##*\\} did not open"
+  fi
   sleep 0.3
   focus_frame
 }

@@ -14,8 +14,9 @@ printf "$text" | nkf -w8 -Lu >"$d/utf8.txt"
 for f in euc jis utf8; do cp "$d/$f.txt" "$d/$f.orig"; done
 
 start_quillet "$(winpath "$d/euc.txt")" "$(winpath "$d/jis.txt")" "$(winpath "$d/utf8.txt")"
-# Three tabs: one per file.
-[ "$(winrects class MDIClientWindow_TextEdit | wc -l)" -eq 3 ] || fail "not three document windows"
+# Three tabs: one per file (the files open after the frame appears).
+three_documents() { [ "$(winrects class MDIClientWindow_TextEdit | wc -l)" -eq 3 ]; }
+wait_until 20 three_documents || fail "not three document windows"
 keys ctrl+shift+s
 sleep 1
 for f in euc jis utf8; do expect_same "$d/$f.txt" "$d/$f.orig"; done
