@@ -107,6 +107,9 @@ TEST(RegexEngine, ErrorTextsAreClearAndTerminated) {
   auto r = EngineMatch("m/(abc/k", "abc");
   EXPECT_EQ(r.rc, -1);
   EXPECT_TRUE(Contains(r.error, "括弧")) << r.error;
+  // The position counts the pattern's characters, not the command around it.
+  EXPECT_EQ(r.error, "括弧 ( ) の対応が取れていません。（パターンの 5 文字目付近）");
+  EXPECT_EQ(EngineMatch("m/表示[a/k", "a").error, "角括弧 [ ] の対応が取れていません。（パターンの 5 文字目付近）");
   r = EngineMatch("m/[abc/k", "abc");
   EXPECT_TRUE(Contains(r.error, "角括弧"));
   r = EngineMatch("m/*a/k", "a");
