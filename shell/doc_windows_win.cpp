@@ -86,6 +86,7 @@ void FreeSlot(int slot) {
   s.document.reset();
   s.title.clear();
   s.path.clear();
+  s.disk = DiskWatch();
   s.kind = DocumentKind::kNone;
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "files/disk_watch.h"
 #include "lang/document_kind.h"
 #include "platform/win_types.h"
 #include "shell/document.h"
@@ -15,6 +16,8 @@ struct DocumentSlot {
   std::string path;  // empty for untitled documents
   // The kind's record with its windows' objects; freed when the slot is.
   std::unique_ptr<Document> document;
+  // The file as last read or written, to notice other programs' changes.
+  DiskWatch disk;
 
   bool InUse() const { return window != nullptr; }
   // The text of a text document, else null.

@@ -5,6 +5,8 @@
 #include <shellapi.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/handles_win.h"
 #include "platform/window_object_win.h"
@@ -60,6 +62,11 @@ class FrameWindow : public WindowObject<FrameWindow, DefaultProc::kFrame> {
   // only the commands whose state changed.
   CommandStates appliedStates;
   CommandStates computedStates;  // storage of the next refresh
+  // Files another instance handed over, opened once no dialog of ours is up.
+  std::vector<std::string> handedOver;
+  // Work that waits while a modal dialog or message box disables the frame.
+  bool diskCheckWaiting = false;
+  bool openWaiting = false;
 
  private:
   void OnCreate();
@@ -77,6 +84,11 @@ class FrameWindow : public WindowObject<FrameWindow, DefaultProc::kFrame> {
   void OnDropFiles(HDROP drop);
   void OnDockedViewsGone();
   void OnTimer(WPARAM id);
+  void OnActivate(WPARAM state);
+  void OnEnable(bool enabled);
+  LRESULT OnCopyData(const COPYDATASTRUCT* data);
+  void OnCheckDiskFiles();
+  void OnOpenHandedOver();
 };
 
 // The frame's object (there is always one once the frame exists).
