@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "files/file_io_win.h"
+#include "files/paths.h"
 #include "shell/command_line.h"
 #include "shell/open_request.h"
 
@@ -10,6 +11,18 @@ namespace {
 
 // A running instance answers at once; one that hangs must not hold this one.
 constexpr UINT kHandOverTimeoutMs = 10000;
+
+// False only when the frame's program surely lives in another directory
+// (other programs' windows, such as test programs, are not disturbed).
+bool MayBeOurs(DWORD process, const std::string& programDir) {
+  HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
+  if (!h) return true;
+  char image[MAX_PATH] = {};
+  DWORD size = MAX_PATH;
+  const bool known = QueryFullProcessImageNameA(h, 0, image, &size) != FALSE;
+  CloseHandle(h);
+  return !known || PathEqualsNoCase(PathDirectory(std::string_view(image, size)), programDir);
+}
 
 }  // namespace
 
@@ -34,6 +47,7 @@ bool HandOverToRunningInstance(const std::vector<std::string>& paths, const std:
        frame = FindWindowExA(nullptr, frame, "Wrenfold", nullptr)) {
     DWORD process = 0;
     GetWindowThreadProcessId(frame, &process);
+    if (!MayBeOurs(process, programDir)) continue;
     // The running instance may bring itself to the front.
     AllowSetForegroundWindow(process);
     DWORD_PTR taken = FALSE;
