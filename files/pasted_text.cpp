@@ -108,9 +108,10 @@ std::string PasteLossNotice(const PastedText& p) {
     names += buf;
   }
   if (p.moreLost) names += " ほか";
+  // The names get a line of their own: the box breaks it at blanks only.
   std::string text = "貼り付けたテキストには、Shift-JIS で表せない文字が " +
-                     std::to_string(static_cast<unsigned long long>(p.lost)) + " 文字ありました";
-  if (!names.empty()) text += " (" + names + ")";
-  text += "。\nそれらの文字は〓に置き換えて貼り付けました。";
+                     std::to_string(static_cast<unsigned long long>(p.lost)) + " 文字ありました。\n";
+  if (!names.empty()) text += names + "\n";
+  text += "それらの文字は〓に置き換えて貼り付けました。";
   return text;
 }

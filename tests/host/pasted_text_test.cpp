@@ -71,15 +71,16 @@ TEST(PastedText, ManyDifferentLostCharactersAreNamedUpToALimit) {
   EXPECT_EQ(p.lostNamed.front(), 0xC0u);
   EXPECT_TRUE(p.moreLost);
   EXPECT_EQ(PasteLossNotice(p),
-            "貼り付けたテキストには、Shift-JIS で表せない文字が 15 文字ありました (U+00C0 U+00C1 U+00C2 U+00C3 "
-            "U+00C4 U+00C5 U+00C6 U+00C7 U+00C8 U+00C9 ほか)。\nそれらの文字は〓に置き換えて貼り付けました。");
+            "貼り付けたテキストには、Shift-JIS で表せない文字が 15 文字ありました。\n"
+            "U+00C0 U+00C1 U+00C2 U+00C3 U+00C4 U+00C5 U+00C6 U+00C7 U+00C8 U+00C9 ほか\n"
+            "それらの文字は〓に置き換えて貼り付けました。");
 }
 
 TEST(PastedText, NoticeAndNoConverter) {
   charset_test::EngineLoaded engine;
   EXPECT_EQ(PasteLossNotice(ConvertPastedUnicode(u"plain")), "");
   EXPECT_EQ(PasteLossNotice(ConvertPastedUnicode(u"a\U0001F600")),
-            "貼り付けたテキストには、Shift-JIS で表せない文字が 1 文字ありました (U+1F600)。\n"
+            "貼り付けたテキストには、Shift-JIS で表せない文字が 1 文字ありました。\nU+1F600\n"
             "それらの文字は〓に置き換えて貼り付けました。");
   NkfUseProcs(nullptr);
   PastedText p = ConvertPastedUnicode(u"a\U0001F600");

@@ -287,8 +287,8 @@ TEST_F(FileSafety, PasteConvertsUnicodeTextAndNamesWhatCouldNotBeKept) {
   EXPECT_EQ(Text(slot), "a〓 〓 〓 〓 〓漢");
   ASSERT_EQ(boxes.texts.size(), 1u);
   EXPECT_EQ(boxes.texts[0],
-            "貼り付けたテキストには、Shift-JIS で表せない文字が 5 文字ありました (U+1F600 U+20BB7 U+20AC U+00E9 "
-            "U+00F1)。\nそれらの文字は〓に置き換えて貼り付けました。");
+            "貼り付けたテキストには、Shift-JIS で表せない文字が 5 文字ありました。\n"
+            "U+1F600 U+20BB7 U+20AC U+00E9 U+00F1\nそれらの文字は〓に置き換えて貼り付けました。");
 }
 
 TEST_F(FileSafety, OurOwnCopiesPasteBackByteForByte) {
