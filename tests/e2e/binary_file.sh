@@ -12,6 +12,7 @@ f="$E2E_WORK/files/tool.exe"
 printf 'MZ\0\0\220\0text\r\n' >"$f"
 cp "$f" "$E2E_WORK/tool.orig"
 start_quillet "$(winpath "$f")"
+wait_until 30 dialog_shown 'Quillet' || fail "opening said nothing"
 focus_dialog 'Quillet'                 # what opening could not keep
 keys Return
 focus_frame

@@ -8,6 +8,17 @@ e2e_init "$@"
 d="$E2E_WORK/files"
 printf 'alpha\r\n' >"$d/a.txt"
 printf 'beta\r\n' >"$d/b.txt"
+# Focus moves only once the window says it has it (a closing dialog may hand
+# the focus back to its own frame a moment later).
+focus_window() {
+  local i
+  for i in $(seq 1 30); do
+    xdotool windowfocus --sync "$1" 2>/dev/null
+    sleep 0.2
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+  done
+  fail "could not focus window $1"
+}
 search_for() {
   keys ctrl+f
   focus_dialog '検索'
@@ -34,23 +45,22 @@ other_frame() {
 wait_until 30 other_frame || fail "the second instance showed no frame"
 sleep 0.5
 E2E_WIN=$second
-xdotool windowfocus --sync "$second"
+focus_window "$second"
 keys ctrl+o
 focus_dialog 'ファイルを指定してください'
 type_text "$(winpath "$d/b.txt")"
 keys Return
 sleep 1
-xdotool windowfocus --sync "$second"
+focus_window "$second"
 search_for beta
+sleep 0.5
 
 # The first closes, then the second.
-xdotool windowfocus --sync "$first"
-sleep 0.2
+focus_window "$first"
 keys alt+F4
 E2E_PID=$firstPid
 wait_exit
-xdotool windowfocus --sync "$second"
-sleep 0.2
+focus_window "$second"
 keys alt+F4
 E2E_PID=$secondPid
 wait_exit

@@ -9,6 +9,7 @@ d="$E2E_WORK/files"
 printf 'locked\r\n' >"$d/locked.txt"
 chmod a-w "$d/locked.txt"
 start_quillet "$(winpath "$d/locked.txt")"
+wait_until 30 dialog_shown 'Quillet' || fail "opening said nothing"
 focus_dialog 'Quillet'                  # read-only
 keys Return
 focus_frame

@@ -271,6 +271,28 @@ TEST_F(FileSafety, AReadOnlyFileSaysSoAndSaveOffersAnotherName) {
   EXPECT_EQ(Slot(slot).path, g_saveAsPath);
 }
 
+TEST_F(FileSafety, AFailedWriteOffersAnotherNameAndSavesThere) {
+  const std::string path = Write("busy.txt", "old");
+  const int slot = Open(path);
+  Type(slot, "+new");
+  // Another program holds the file open and shares nothing.
+  HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  g_saveAsPath = dir_ + "elsewhere.txt";
+  {
+    MessageBoxRecorder boxes(IDYES);
+    SetTimer(nullptr, 0, 50, AnswerSaveDialog);
+    EXPECT_TRUE(SaveDocument(slot, nullptr));
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.texts[0], WriteFailedSaveAsQuestion(path));
+  }
+  CloseHandle(held);
+  EXPECT_EQ(ReadTestFile(path), "old");
+  EXPECT_EQ(ReadTestFile(g_saveAsPath), "old+new");
+  EXPECT_EQ(Slot(slot).path, g_saveAsPath);
+  EXPECT_FALSE(Doc(slot).modified);
+}
+
 TEST_F(FileSafety, PasteConvertsUnicodeTextAndNamesWhatCouldNotBeKept) {
   const int slot = NewDocument("");
   // Another program's Unicode text: 😀 𠮷 € é ñ and kanji.
