@@ -92,6 +92,10 @@ class TextDocument {
   Newline newline = Newline::kCrLf;
   bool utf8Bom = false;  // the file began with a UTF-8 byte order mark (kept on saving)
   bool modified = false;
+  // What opening the file could not keep: NUL bytes shown as blanks and
+  // characters shown as the geta mark. Writing over that file asks first.
+  size_t nulBytesOnOpen = 0;
+  size_t lostCharsOnOpen = 0;
 
   // ---- observers (not owned; an observer removes itself before it goes)
   void AddObserver(TextObserver* observer);

@@ -11,6 +11,8 @@
 #include "shell/command_table_win.h"
 #include "shell/doc_windows_win.h"
 #include "shell/menu_object_win.h"
+#include "shell/message_box_win.h"
+#include "shell/messages_win.h"
 #include "shell/rebar_win.h"
 #include "shell/tab_bar_win.h"
 
@@ -25,6 +27,8 @@ TextDocumentWindow::TextDocumentWindow(int slot, DocumentKind kind, FileContent 
   text_.doc.charset = content.charset;
   text_.doc.newline = content.newline;
   text_.doc.utf8Bom = content.utf8Bom;
+  text_.doc.nulBytesOnOpen = content.nulBytes;
+  text_.doc.lostCharsOnOpen = content.lostChars;
 }
 
 TextDocumentWindow::~TextDocumentWindow() {
@@ -111,6 +115,8 @@ void TextDocumentWindow::OnMdiActivate(HWND activated) {
   RefreshCommandStates();
   DocListSelect(s->title);
   TabSelect(s->title);
+  // Asked from the frame's queue, never inside the activation itself.
+  if (g_app.frame) PostMessageA(g_app.frame, kMsgCheckDiskFiles, 0, 0);
 }
 
 // Cancel or a failed save keeps the window. Otherwise the slot is freed,
@@ -161,10 +167,11 @@ void TextDocumentWindow::Cut() {
 }
 
 void TextDocumentWindow::Paste() {
-  std::string pasted;
-  if (!GetClipboardText(pasted)) return;
+  std::string pasted, lossNotice;
+  if (!GetClipboardTextForPaste(pasted, lossNotice)) return;
   EditSelection(text_, pasted, EditOrigin::kPasted);
   editor_->AfterCommand();
+  if (!lossNotice.empty()) QuilletMessageBox(g_app.frame, lossNotice.c_str(), "Quillet", MB_OK | MB_ICONWARNING);
 }
 
 void TextDocumentWindow::DeleteSelection() {
@@ -178,13 +185,33 @@ void TextDocumentWindow::SelectAll() {
   editor_->AfterCommand(AfterEdit{ScrollToCaret::kNone, false});
 }
 
-bool TextDocumentWindow::SaveTo(const std::string& path) { return WriteTextDocument(path, text_.doc); }
+bool TextDocumentWindow::SaveTo(const std::string& path) {
+  return WriteTextDocument(path, text_.doc, false) == WriteResult::kWritten;
+}
 
 void TextDocumentWindow::FillCommandContext(CommandContext& ctx) const {
   const TextDocument& doc = text_.doc;
   ctx.selection = doc.caretCol != doc.anchorCol || doc.caretRow != doc.anchorRow;
   ctx.canUndo = CanUndo(text_.undo);
   ctx.canRedo = CanRedo(text_.undo);
+}
+
+void TextDocumentWindow::TakeReloadedContent(FileContent content) {
+  TextDocument& doc = text_.doc;
+  const int line = doc.LineOfByte(doc.CaretByte());
+  if (std::string_view(doc.CStr(), static_cast<size_t>(doc.Length())) != content.text) {
+    PendingIndentCancel(text_);
+    doc.PlaceSelection(doc.Length(), 0);
+    EditSelection(text_, content.text, EditOrigin::kPasted);
+  }
+  doc.charset = content.charset;
+  doc.newline = content.newline;
+  doc.utf8Bom = content.utf8Bom;
+  doc.nulBytesOnOpen = content.nulBytes;
+  doc.lostCharsOnOpen = content.lostChars;
+  doc.modified = false;
+  const int start = doc.LineStart(line < doc.LineCount() ? line : doc.LineCount() - 1);
+  editor_->SetSelection(start, start, false);
 }
 
 // ---- lookups and settings

@@ -20,6 +20,8 @@ struct FileContent {
   Charset charset = Charset::kShiftJis;
   Newline newline = Newline::kCrLf;
   bool utf8Bom = false;  // the file began with a UTF-8 byte order mark
+  size_t nulBytes = 0;   // NUL bytes the text shows as blanks
+  size_t lostChars = 0;  // characters the text shows as the geta mark
 };
 
 class TextDocumentWindow : public WindowObject<TextDocumentWindow, DefaultProc::kMdiChild>, public Document {
@@ -48,6 +50,10 @@ class TextDocumentWindow : public WindowObject<TextDocumentWindow, DefaultProc::
   void SelectAll() override;
   bool SaveTo(const std::string& path) override;
   void FillCommandContext(CommandContext& ctx) const override;
+
+  // The file read again: the whole text replaced as one undo step, the caret
+  // kept on its line, the codes taken from the file; not modified after.
+  void TakeReloadedContent(FileContent content);
 
  private:
   void OnCreate();

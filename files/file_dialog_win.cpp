@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+
 #include "files/paths.h"
 #include "shell/app_win.h"
 #include "lang/document_kind.h"
@@ -33,6 +35,7 @@ std::string SaveFileFilter(DocumentKind kind) {
 
 bool RunFileDialog(HWND owner, std::string& path, const std::string& filter, const char* title, bool open) {
   char buffer[MAX_PATH] = {};
+  path.copy(buffer, std::min(path.size(), sizeof buffer - 1));
   OPENFILENAMEA ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;

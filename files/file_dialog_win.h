@@ -11,6 +11,7 @@ std::string OpenFileFilter();
 std::string SaveFileFilter(DocumentKind kind);
 constexpr const char* kIconFileFilter = "アイコン(*.ico)\0*.ico\0\0";
 
-// Shows the dialog; true with the chosen path. The initial directory is the
-// DefSaveDir setting, which then becomes the chosen file's directory.
+// Shows the dialog; true with the chosen path. The dialog starts with the
+// name in `path` (may be empty); the initial directory is the DefSaveDir
+// setting, which then becomes the chosen file's directory.
 bool RunFileDialog(HWND owner, std::string& path, const std::string& filter, const char* title, bool open);

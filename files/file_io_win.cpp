@@ -160,6 +160,24 @@ bool WriteWholeFileWithMessage(const std::string& path, std::string_view bytes, 
   return false;
 }
 
+FileStamp ReadFileStamp(const std::string& path) {
+  FileStamp stamp;
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (path.empty() || HasWildcard(path)) return stamp;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+    const DWORD error = GetLastError();
+    const bool gone = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_INVALID_NAME;
+    stamp.presence = gone ? FilePresence::kMissing : FilePresence::kUnknown;
+    return stamp;
+  }
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return stamp;  // not a file of ours any more
+  stamp.presence = FilePresence::kPresent;
+  stamp.writeTime = (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+  stamp.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  stamp.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+  return stamp;
+}
+
 bool FileExists(const std::string& path) {
   if (path.empty() || HasWildcard(path)) return false;
   WIN32_FIND_DATAA data;

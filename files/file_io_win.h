@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/disk_watch.h"
 #include "platform/win_types.h"
 
 // Reads the whole file (opened sharing read and write) into `content`; the
@@ -21,6 +22,10 @@ bool WriteWholeFile(const std::string& path, std::string_view bytes);
 // The same; a failure shows "\"%s\" ファイルへの書き込みに失敗しました。"
 // (warning icon, caption "エラー").
 bool WriteWholeFileWithMessage(const std::string& path, std::string_view bytes, HWND owner = nullptr);
+
+// Time stamp, size and read-only attribute of a file; missing when it does not
+// exist, unknown when its state cannot be read (no access, a network error).
+FileStamp ReadFileStamp(const std::string& path);
 
 // True when a directory search finds the exact name (file or directory).
 bool FileExists(const std::string& path);

@@ -61,9 +61,14 @@ void CrLfTo(std::string& text, Newline code) {
   text.resize(static_cast<size_t>(w - base));
 }
 
-void NulToBlank(char* text, size_t length) {
-  if (!text) return;
+size_t NulToBlank(char* text, size_t length) {
+  if (!text) return 0;
+  size_t count = 0;
   char* end = text + length;
-  for (char* p = text; (p = static_cast<char*>(std::memchr(p, '\0', static_cast<size_t>(end - p)))); ++p) *p = ' ';
+  for (char* p = text; (p = static_cast<char*>(std::memchr(p, '\0', static_cast<size_t>(end - p)))); ++p) {
+    *p = ' ';
+    ++count;
+  }
+  return count;
 }
 

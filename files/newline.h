@@ -20,6 +20,6 @@ std::string ToCrLf(std::string text, Newline code);
 // alone. Lone CRs and LFs stay.
 void CrLfTo(std::string& text, Newline code);
 
-// Every NUL byte becomes a blank.
-void NulToBlank(char* text, size_t length);
-inline void NulToBlank(std::string& text) { NulToBlank(text.data(), text.size()); }
+// Every NUL byte becomes a blank; returns how many there were.
+size_t NulToBlank(char* text, size_t length);
+inline size_t NulToBlank(std::string& text) { return NulToBlank(text.data(), text.size()); }

@@ -71,6 +71,24 @@ NkfDecoded NkfDecodeToSjis(std::string bytes) {
   return d;
 }
 
+NkfDecoded NkfDecodeUtf8ToSjis(std::string_view utf8) {
+  NkfDecoded d;
+  d.charset = Charset::kUtf8;
+  if (!NkfAvailable()) {
+    d.converterMissing = true;
+    return d;
+  }
+  NkfConvertResult r{};
+  if (!ConvertSized("-sxW", utf8, utf8.size(), d.text, r)) {
+    d.text.clear();
+    d.converterMissing = true;
+    return d;
+  }
+  d.lost = r.lost;
+  d.utf8Bom = r.bom != 0;
+  return d;
+}
+
 NkfEncoded NkfEncodeFromSjis(std::string_view sjis, Charset charset, bool utf8Bom) {
   NkfEncoded e;
   if (charset == Charset::kShiftJis || CharsetFromInt(static_cast<int>(charset)) != charset) {

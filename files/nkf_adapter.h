@@ -47,6 +47,10 @@ struct NkfDecoded {
 // Bytes that need no conversion become the text as they are (pass them with
 // std::move to avoid a copy).
 NkfDecoded NkfDecodeToSjis(std::string bytes);
+// Decodes text known to be UTF-8 (the program's own, such as pasted Unicode
+// text) to Shift-JIS ("-sxW"). Without the converter nothing is converted:
+// converterMissing is set and the text is empty.
+NkfDecoded NkfDecodeUtf8ToSjis(std::string_view utf8);
 
 struct NkfEncoded {
   bool ok = false;

@@ -7,6 +7,8 @@
 #include "files/newline.h"
 #include "files/nkf_adapter.h"
 #include "files/charset_names.h"
+#include "files/disk_watch_win.h"
+#include "files/file_notices.h"
 #include "files/open_save_win.h"
 #include "files/paths.h"
 #include "prefs/extension_list.h"
@@ -24,17 +26,47 @@ std::string Format(const char* format, const std::string& a, long long n = 0, co
   return buf;
 }
 
-// Reading reports what the conversion could not keep, so that nothing is lost unnoticed.
-void WarnAboutLostCharacters(const std::string& path, const NkfDecoded& d) {
-  if (d.converterMissing) {
-    QuilletMessageBox(g_app.frame, NkfMissingReadMessage(path).c_str(), "Quillet", MB_OK | MB_ICONWARNING);
-  } else if (d.lost > 0) {
-    std::string text = Format(
-        "\"%s\" には、%lld 文字、%s として正しくないか Shift-JIS で表せない文字があります。\n"
-        "それらの文字は〓で表示されています。このまま保存すると元の文字は失われます。",
-        path, static_cast<long long>(d.lost), CharsetName(d.charset));
-    QuilletMessageBox(g_app.frame, text.c_str(), "Quillet", MB_OK | MB_ICONWARNING);
+// What reading a file gives, before a document holds it.
+struct LoadedFile {
+  FileContent content;
+  OpenFindings findings;
+  bool converterMissing = false;
+};
+
+// Reads and decodes a text file; a failure is reported and nothing is kept.
+bool LoadTextFile(const std::string& path, LoadedFile& out) {
+  std::string bytes;
+  if (!ReadWholeFileWithMessage(path, bytes, g_app.frame)) return false;
+  const size_t nuls = NulToBlank(bytes);
+  FileContent& content = out.content;
+  content.newline = DetectNewline(bytes);
+  NkfDecoded decoded = NkfDecodeToSjis(ToCrLf(std::move(bytes), content.newline));
+  if (decoded.text.size() > static_cast<size_t>(TextDocument::kMaxLength)) {
+    std::string text = Format("\"%s\" ファイルは大きすぎるため開けません。", path);
+    QuilletMessageBox(g_app.frame, text.c_str(), "エラー", MB_OK | MB_ICONWARNING);
+    return false;
   }
+  content.charset = decoded.charset;
+  content.utf8Bom = decoded.utf8Bom;
+  content.text = std::move(decoded.text);
+  content.nulBytes = nuls;
+  content.lostChars = decoded.lost;
+  out.findings.nulBytes = nuls;
+  out.findings.lostChars = decoded.lost;
+  out.findings.charset = decoded.charset;
+  out.converterMissing = decoded.converterMissing;
+  return true;
+}
+
+// Nothing is lost unnoticed: what the conversion could not keep, NUL bytes
+// shown as blanks and a read-only file are told once, after the document shows.
+void TellOpenFindings(const std::string& path, const LoadedFile& loaded) {
+  if (loaded.converterMissing)
+    QuilletMessageBox(g_app.frame, NkfMissingReadMessage(path).c_str(), "Quillet", MB_OK | MB_ICONWARNING);
+  const std::string notice = OpenNotice(path, loaded.findings);
+  if (!notice.empty())
+    QuilletMessageBox(g_app.frame, notice.c_str(), "Quillet",
+                      MB_OK | (OpenNoticeWarns(loaded.findings) ? MB_ICONWARNING : MB_ICONINFORMATION));
 }
 
 void BringToTop(HWND window) {
@@ -53,8 +85,9 @@ std::string TitleForPath(int slot, const std::string& path) {
   return title;
 }
 
-bool AskSaveDialog(int slot) {
-  std::string chosen;
+// initialPath: the name the dialog starts with (empty: none).
+bool AskSaveDialog(int slot, const std::string& initialPath = std::string()) {
+  std::string chosen = initialPath;
   if (!RunFileDialog(g_app.frame, chosen, SaveFileFilter(g_app.docs.slots[slot].kind),
                      "保存先のファイルを指定してください", false))
     return false;
@@ -76,25 +109,35 @@ void AfterSave(int slot) {
 
 }  // namespace
 
-bool WriteTextDocument(const std::string& path, TextDocument& doc) {
+WriteResult WriteTextDocument(const std::string& path, TextDocument& doc, bool offerSaveAs) {
   NkfEncoded encoded = NkfEncodeFromSjis(std::string_view(doc.CStr(), doc.Length()), doc.charset, doc.utf8Bom);
   if (encoded.converterMissing) {
     QuilletMessageBox(g_app.frame, NkfMissingSaveMessage(path, doc.charset).c_str(), "Quillet", MB_OK | MB_ICONWARNING);
-    return false;
+    return WriteResult::kDeclined;
   }
   if (encoded.lost > 0) {
     std::string question = Format("\"%s\" の %lld 文字は %s で表せないため、〓に置き換えて保存されます。\n保存しますか？",
                                   path, static_cast<long long>(encoded.lost), CharsetName(doc.charset));
-    if (QuilletMessageBox(g_app.frame, question.c_str(), "Quillet", MB_YESNO | MB_ICONWARNING) != IDYES) return false;
+    if (QuilletMessageBox(g_app.frame, question.c_str(), "Quillet", MB_YESNO | MB_ICONWARNING) != IDYES)
+      return WriteResult::kDeclined;
   }
   CrLfTo(encoded.bytes, doc.newline);
   if (!WriteWholeFile(path, encoded.bytes)) {
+    if (offerSaveAs) {
+      const std::string question = WriteFailedSaveAsQuestion(path);
+      return QuilletMessageBox(g_app.frame, question.c_str(), "エラー", MB_YESNO | MB_ICONERROR) == IDYES
+                 ? WriteResult::kFailedSaveAsWanted
+                 : WriteResult::kFailed;
+    }
     std::string text = Format("\"%s\" ファイルへの書き込みに失敗しました。", path);
     QuilletMessageBox(g_app.frame, text.c_str(), "エラー", MB_OK | MB_ICONERROR);
-    return false;
+    return WriteResult::kFailed;
   }
   doc.modified = false;
-  return true;
+  // The file now holds what the document shows.
+  doc.nulBytesOnOpen = 0;
+  doc.lostCharsOnOpen = 0;
+  return WriteResult::kWritten;
 }
 
 HWND ReadTextFileIntoDocument(const std::string& path, DocumentKind kind, COLORREF tabColour) {
@@ -103,22 +146,36 @@ HWND ReadTextFileIntoDocument(const std::string& path, DocumentKind kind, COLORR
     BringToTop(g_app.docs.slots[open].window);
     return g_app.docs.slots[open].window;
   }
-  std::string bytes;
-  if (!ReadWholeFileWithMessage(path, bytes, g_app.frame)) return nullptr;
-  NulToBlank(bytes);
-  FileContent content;
-  content.newline = DetectNewline(bytes);
-  NkfDecoded decoded = NkfDecodeToSjis(ToCrLf(std::move(bytes), content.newline));
-  content.charset = decoded.charset;
-  content.utf8Bom = decoded.utf8Bom;
-  if (decoded.text.size() > static_cast<size_t>(TextDocument::kMaxLength)) {
-    std::string text = Format("\"%s\" ファイルは大きすぎるため開けません。", path);
-    QuilletMessageBox(g_app.frame, text.c_str(), "エラー", MB_OK | MB_ICONWARNING);
-    return nullptr;
+  // Taken before reading: a change made while we read shows up as a change later.
+  const FileStamp stamp = ReadFileStamp(path);
+  LoadedFile loaded;
+  if (!LoadTextFile(path, loaded)) return nullptr;
+  loaded.findings.readOnly = stamp.readOnly;
+  HWND window = CreateTextDocumentWindow(path, kind, tabColour, &loaded.content);
+  if (!window) return nullptr;
+  const int slot = g_app.docs.SlotOfWindow(window);
+  if (slot >= 0) DiskWatchStart(g_app.docs.slots[slot].disk, stamp);
+  TellOpenFindings(path, loaded);
+  return window;
+}
+
+bool ReloadDocument(int slot) {
+  TextDocumentWindow* window = TextWindowOf(slot);
+  if (!window) return false;
+  DocumentSlot& s = g_app.docs.slots[slot];
+  const std::string path = s.path;
+  const FileStamp stamp = ReadFileStamp(path);
+  LoadedFile loaded;
+  if (!LoadTextFile(path, loaded)) {
+    DiskWatchTold(s.disk, stamp);  // reported once; not asked again for this state
+    return false;
   }
-  WarnAboutLostCharacters(path, decoded);
-  content.text = std::move(decoded.text);
-  return CreateTextDocumentWindow(path, kind, tabColour, &content);
+  window->TakeReloadedContent(std::move(loaded.content));
+  DiskWatchStart(s.disk, stamp);
+  RefreshStatusBar();
+  RefreshCommandStates();
+  TellOpenFindings(path, loaded);
+  return true;
 }
 
 HWND OpenFileByPath(const std::string& path) {
@@ -136,21 +193,41 @@ bool SaveDocument(int slot, const char* newPath) {
   if (slot < 0 || slot >= DocumentTable::kSlots) return false;
   DocumentSlot& s = g_app.docs.slots[slot];
   if (!s.InUse() || !s.document) return false;
+  const bool ownFile = !newPath || (!s.path.empty() && PathEqualsNoCase(newPath, s.path));
   if (newPath) {
     if (FileExists(newPath)) {
       std::string question = Format("\"%s\" ファイルは既に存在しています。上書きしますか？", newPath);
       if (QuilletMessageBox(g_app.frame, question.c_str(), "Quillet", MB_YESNO | MB_ICONINFORMATION) != IDYES)
         return false;
     }
-    s.path = newPath;
-    RetitleDocument(slot, TitleForPath(slot, s.path));
   } else if (s.path.empty()) {
     return AskSaveDialog(slot);
   } else if (!FileExists(s.path)) {
     g_app.settings.DefSaveDir = PathDirectory(s.path);
     return AskSaveDialog(slot);
   }
-  if (!s.document->SaveTo(s.path)) return false;
+  if (ownFile) {
+    switch (SettleOverwrite(slot)) {
+      case OverwriteDecision::kWrite: break;
+      case OverwriteDecision::kSaveAs: return AskSaveDialog(slot, s.path);
+      case OverwriteDecision::kStop: return false;
+    }
+  }
+  if (newPath) {
+    s.path = newPath;
+    RetitleDocument(slot, TitleForPath(slot, s.path));
+  }
+  if (EditableText* text = s.Text()) {
+    switch (WriteTextDocument(s.path, text->doc, true)) {
+      case WriteResult::kWritten: break;
+      case WriteResult::kFailedSaveAsWanted: return AskSaveDialog(slot, s.path);
+      case WriteResult::kDeclined:
+      case WriteResult::kFailed: return false;
+    }
+  } else if (!s.document->SaveTo(s.path)) {
+    return false;
+  }
+  DiskWatchStart(s.disk, ReadFileStamp(s.path));
   AfterSave(slot);
   return true;
 }

@@ -10,3 +10,6 @@ using SearchHistory = std::array<std::string, 20>;
 // otherwise every entry shifts down and the 20th is lost. Empty texts are
 // not recorded.
 void HistoryAdd(SearchHistory& history, const std::string& text);
+// Our entries first, then those of the other history (an instance's file on
+// disk) that are not among them (exact comparison), cut at 20.
+SearchHistory MergeSearchHistory(const SearchHistory& ours, const SearchHistory& onDisk);

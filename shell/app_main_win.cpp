@@ -7,29 +7,13 @@
 #include "resources/ids.h"
 #include "search/search_dialogs_win.h"
 #include "shell/app_win.h"
+#include "shell/ancillary_dll_win.h"
 #include "shell/app_seams_win.h"
-#include "shell/command_line.h"
+#include "shell/instance_handover_win.h"
 #include "shell/doc_windows_win.h"
 #include "shell/fonts_win.h"
 #include "shell/frame_win.h"
 #include "shell/menu_object_win.h"
-
-namespace {
-
-// Opens every token of the command line as the Open command does; true when any token was given.
-bool OpenCommandLine(const char* commandLine) {
-  if (!commandLine || !*commandLine) return false;
-  std::vector<std::string> tokens = SplitCommandLine(commandLine);
-  char cwd[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, cwd);
-  for (const std::string& token : tokens) {
-    std::string path = PathDiskForm(CompleteCommandLinePath(token, cwd));
-    OpenFileByPath(path);
-  }
-  return !tokens.empty();
-}
-
-}  // namespace
 
 int RunMessageLoop() {
   MSG msg;
@@ -46,6 +30,9 @@ int RunMessageLoop() {
 }
 
 int QuilletMain(HINSTANCE instance, const char* commandLine, int show) {
+  // Files named on the command line go to an instance already running; this one then ends.
+  const std::vector<std::string> paths = CommandLinePaths(commandLine);
+  if (HandOverToRunningInstance(paths, ModuleDirectory(instance))) return 0;
   if (!StartUp(instance)) {
     RemoveRecoveryDir();
     return 0;
@@ -63,9 +50,9 @@ int QuilletMain(HINSTANCE instance, const char* commandLine, int show) {
   JoinClipboardChain();
   ShowWindow(g_app.frame, g_app.settings.IsWindowMax ? SW_SHOWMAXIMIZED : show);
   UpdateWindow(g_app.frame);
-  bool hadCommandLine = OpenCommandLine(commandLine);
+  for (const std::string& path : paths) OpenFileByPath(path);
   bool restored = OfferRecovery();
-  if (!hadCommandLine && !restored) CreateTextDocumentWindow(std::string(), DocumentKind::kText, kTabColourGrey, nullptr);
+  if (paths.empty() && !restored) CreateTextDocumentWindow(std::string(), DocumentKind::kText, kTabColourGrey, nullptr);
   const int code = RunMessageLoop();
   g_app.frameWindow.reset();
   return code;

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "files/nkf_adapter.h"
+#include "files/pasted_text.h"
 #include "platform/handles_win.h"
 #include "shell/app_win.h"
 
@@ -21,6 +23,31 @@ class OpenedClipboard {
  private:
   bool open_;
 };
+
+// Copies of this program (any instance) are Shift-JIS already: their CF_TEXT
+// keeps every byte, which a trip through Unicode would not (NEC and IBM
+// duplicates, bytes that are not Shift-JIS at all).
+bool CopiedByQuillet() {
+  HWND owner = GetClipboardOwner();
+  char name[32] = {};
+  return owner && GetClassNameA(owner, name, sizeof name) && std::strcmp(name, "Wrenfold") == 0;
+}
+
+bool ReadUnicodeText(std::u16string& text) {
+  OpenedClipboard clipboard(g_app.frame);
+  if (!clipboard.ok()) return false;
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (!data) return false;
+  GlobalLockGuard lock(data);
+  const auto* p = static_cast<const char16_t*>(lock.get());
+  if (!p) return false;
+  // The block may be larger than its text; never read past its size.
+  const size_t units = GlobalSize(data) / sizeof(char16_t);
+  size_t n = 0;
+  while (n < units && p[n] != u'\0') ++n;
+  text.assign(p, n);
+  return true;
+}
 
 }  // namespace
 
@@ -55,4 +82,18 @@ bool GetClipboardText(std::string& text) {
   return true;
 }
 
-bool ClipboardHasText() { return IsClipboardFormatAvailable(CF_TEXT) != 0; }
+bool GetClipboardTextForPaste(std::string& text, std::string& lossNotice) {
+  lossNotice.clear();
+  std::u16string wide;
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !NkfAvailable() || CopiedByQuillet() || !ReadUnicodeText(wide))
+    return GetClipboardText(text);
+  PastedText pasted = ConvertPastedUnicode(wide);
+  if (!pasted.converted) return GetClipboardText(text);
+  text = std::move(pasted.text);
+  lossNotice = PasteLossNotice(pasted);
+  return true;
+}
+
+bool ClipboardHasText() {
+  return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT);
+}

@@ -7,4 +7,8 @@
 bool PutTextOnClipboard(const std::string& text);
 // CF_TEXT of the clipboard up to its first NUL; false when there is none.
 bool GetClipboardText(std::string& text);
+// The text to paste: the clipboard's Unicode text converted by our converter,
+// or CF_TEXT when there is no Unicode text, no converter, or the text is a
+// Quillet copy. lossNotice tells what could not be kept (empty when nothing).
+bool GetClipboardTextForPaste(std::string& text, std::string& lossNotice);
 bool ClipboardHasText();

@@ -87,6 +87,7 @@ void FreeSlot(int slot) {
   s.title.clear();
   s.markedModified = false;
   s.path.clear();
+  s.disk = DiskWatch();
   s.kind = DocumentKind::kNone;
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "files/disk_watch.h"
 #include "lang/document_kind.h"
 #include "platform/win_types.h"
 #include "shell/document.h"
@@ -17,6 +18,8 @@ struct DocumentSlot {
   std::unique_ptr<Document> document;
   // Whether the tab and the window title show the modified mark.
   bool markedModified = false;
+  // The file as last read or written, to notice other programs' changes.
+  DiskWatch disk;
 
   bool InUse() const { return window != nullptr; }
   // The text of a text document, else null.

@@ -8,7 +8,9 @@
 #include <cstring>
 
 #include "editor/text_document_window_win.h"
+#include "files/disk_watch_win.h"
 #include "files/open_save_win.h"
+#include "files/paths.h"
 #include "platform/monitor_win.h"
 #include "resources/ids.h"
 #include "search/match_list_dialog_win.h"
@@ -20,6 +22,7 @@
 #include "shell/frame_commands_win.h"
 #include "shell/menu_object_win.h"
 #include "shell/messages_win.h"
+#include "shell/open_request.h"
 #include "shell/rebar_win.h"
 #include "shell/status_text.h"
 #include "shell/tab_bar_win.h"
@@ -49,6 +52,11 @@ LRESULT FrameWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if ((wp & 0xFFF0) == SC_MINIMIZE) StoreWindowPlacement();
       return Default(msg, wp, lp);
     case WM_TIMER: OnTimer(wp); return 0;
+    case WM_ACTIVATE: OnActivate(wp); return Default(msg, wp, lp);
+    case WM_ENABLE: OnEnable(wp != 0); return Default(msg, wp, lp);
+    case WM_COPYDATA: return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
+    case kMsgCheckDiskFiles: OnCheckDiskFiles(); return 0;
+    case kMsgOpenHandedOver: OnOpenHandedOver(); return 0;
     case WM_INITMENU: RefreshRecentFilesMenu(); return 0;
     case WM_MENUSELECT: OnMenuSelect(LOWORD(wp), HIWORD(wp)); return 0;
     case WM_MOUSEMOVE: OnMouseMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp)); return 0;
@@ -75,6 +83,56 @@ void FrameWindow::OnCreate() {
 
 void FrameWindow::OnTimer(WPARAM id) {
   if (id == kBackupTimer) StartBackup();
+}
+
+// Returning to the program may find files changed meanwhile; asked from the
+// queue, never inside the activation.
+void FrameWindow::OnActivate(WPARAM state) {
+  if (LOWORD(state) != WA_INACTIVE) PostMessageA(hwnd, kMsgCheckDiskFiles, 0, 0);
+}
+
+// A modal dialog or message box of ours disables the frame; what waited for
+// it runs once the frame is enabled again.
+void FrameWindow::OnEnable(bool enabled) {
+  if (!enabled) return;
+  if (diskCheckWaiting) PostMessageA(hwnd, kMsgCheckDiskFiles, 0, 0);
+  if (openWaiting) PostMessageA(hwnd, kMsgOpenHandedOver, 0, 0);
+  diskCheckWaiting = openWaiting = false;
+}
+
+void FrameWindow::OnCheckDiskFiles() {
+  if (!IsWindowEnabled(hwnd)) {
+    diskCheckWaiting = true;
+    return;
+  }
+  CheckActiveDocumentOnDisk();
+}
+
+// Another instance of the same program directory hands over its command
+// line's files. The sender waits for this answer: the files are opened later,
+// from the queue.
+LRESULT FrameWindow::OnCopyData(const COPYDATASTRUCT* data) {
+  if (!data || data->dwData != kOpenRequestTag || !data->lpData) return FALSE;
+  OpenRequest request;
+  if (!ParseOpenRequest(std::string_view(static_cast<const char*>(data->lpData), data->cbData), request) ||
+      !PathEqualsNoCase(request.programDir, g_app.ProgramDir))
+    return FALSE;
+  handedOver.insert(handedOver.end(), request.paths.begin(), request.paths.end());
+  PostMessageA(hwnd, kMsgOpenHandedOver, 0, 0);
+  return TRUE;
+}
+
+void FrameWindow::OnOpenHandedOver() {
+  if (handedOver.empty()) return;
+  if (!IsWindowEnabled(hwnd)) {
+    openWaiting = true;
+    return;
+  }
+  std::vector<std::string> paths;
+  paths.swap(handedOver);
+  if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+  SetForegroundWindow(hwnd);
+  for (const std::string& path : paths) OpenFileByPath(path);
 }
 
 void FrameWindow::OnDockedViewsGone() {

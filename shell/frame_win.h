@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/handles_win.h"
 #include "platform/window_object_win.h"
@@ -65,6 +66,11 @@ class FrameWindow : public WindowObject<FrameWindow, DefaultProc::kFrame> {
   // count), shown for items without help and again when the menu closes.
   bool menuHelpShown = false;
   std::string textUnderMenu;
+  // Files another instance handed over, opened once no dialog of ours is up.
+  std::vector<std::string> handedOver;
+  // Work that waits while a modal dialog or message box disables the frame.
+  bool diskCheckWaiting = false;
+  bool openWaiting = false;
 
  private:
   void OnCreate();
@@ -82,6 +88,11 @@ class FrameWindow : public WindowObject<FrameWindow, DefaultProc::kFrame> {
   void OnDropFiles(HDROP drop);
   void OnDockedViewsGone();
   void OnTimer(WPARAM id);
+  void OnActivate(WPARAM state);
+  void OnEnable(bool enabled);
+  LRESULT OnCopyData(const COPYDATASTRUCT* data);
+  void OnCheckDiskFiles();
+  void OnOpenHandedOver();
 };
 
 // The frame's object (there is always one once the frame exists).

@@ -15,3 +15,7 @@ constexpr UINT kMsgDebuggerViewGone = WM_USER + 74;        // 1098
 constexpr UINT kMsgAutoScrollStep = WM_USER + 80;   // 1104: posted by the drag auto-scroll worker
 constexpr UINT kMsgResultLabelCreate = WM_USER + 90;  // 1114: wParam = slot, lParam = result item
 constexpr UINT kMsgResultLabelDestroy = WM_USER + 91; // 1115: lParam = the label window
+
+// To the frame, posted by the program itself.
+constexpr UINT kMsgCheckDiskFiles = WM_USER + 100;  // the active document's file may have changed on disk
+constexpr UINT kMsgOpenHandedOver = WM_USER + 101;  // open the files another instance handed over

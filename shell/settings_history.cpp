@@ -18,6 +18,19 @@ void HistoryAdd(History& history, std::string_view path) {
   if (static_cast<int>(paths.size()) > History::kCapacity) paths.resize(History::kCapacity);
 }
 
+History MergeHistory(const History& ours, const History& onDisk) {
+  History merged{ours.menuBaseId, {}};
+  auto add = [&merged](const std::string& path) {
+    if (static_cast<int>(merged.paths.size()) >= History::kCapacity || path.empty()) return;
+    for (const std::string& p : merged.paths)
+      if (PathEqualsNoCase(p, path)) return;
+    merged.paths.push_back(path);
+  };
+  for (const std::string& p : ours.paths) add(p);
+  for (const std::string& p : onDisk.paths) add(p);
+  return merged;
+}
+
 std::vector<RecentMenuItem> RecentMenuItems(const History& history) {
   std::vector<RecentMenuItem> items;
   if (history.paths.empty()) {

@@ -9,6 +9,10 @@
 // Moves the path (compared without regard to case) or inserts it at the front;
 // a full history drops its oldest entry. An empty path is ignored.
 void HistoryAdd(History& history, std::string_view path);
+// What an instance saves when another may have saved meanwhile: its own
+// entries first, then those of the file on disk it does not hold (compared
+// without regard to case), cut to the capacity. The menu base ID is ours.
+History MergeHistory(const History& ours, const History& onDisk);
 
 struct RecentMenuItem {
   int id = 0;

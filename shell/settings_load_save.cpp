@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "prefs/extension_list.h"
+#include "shell/settings_history.h"
 #include "shell/settings_lists.h"
 
 namespace {
@@ -16,6 +17,21 @@ bool ReadText(SettingsFileStore& files, const char* name, std::string& content) 
   if (!files.Read(name, content)) return false;
   content.resize(AsCText(content).size());
   return true;
+}
+
+// Another instance may have saved its histories since we read them: keep its
+// entries after ours instead of overwriting them.
+History MergedWithDisk(SettingsFileStore& files, const char* name, const History& ours) {
+  std::string content;
+  History onDisk{ours.menuBaseId, {}};
+  if (ReadText(files, name, content)) ParseHistoryIni(content, onDisk);
+  return MergeHistory(ours, onDisk);
+}
+
+SearchHistory MergedWithDisk(SettingsFileStore& files, const char* name, const SearchHistory& ours) {
+  std::string content;
+  if (!ReadText(files, name, content)) return ours;
+  return MergeSearchHistory(ours, ParseSearchHistoryIni(content));
 }
 
 }  // namespace
@@ -53,12 +69,15 @@ bool SettingsSave(const EditorSettings& s, SettingsFileStore& files) {
   if (!files.EnsureDirectory()) return false;
   bool ok = true;
   ok &= files.Write("editor.ini", BuildEditorIni(s));
-  ok &= files.Write("findstr.ini", BuildSearchHistoryIni(s.findHistory, s.IsSaveFindStr != 0));
-  ok &= files.Write("permustr.ini", BuildSearchHistoryIni(s.replaceHistory, s.IsSaveFindStr != 0));
-  ok &= files.Write("webstr.ini", BuildSearchHistoryIni(s.webHistory, s.IsSaveWebFindStr != 0));
+  auto searchHistory = [&files](const char* name, const SearchHistory& ours, bool save) {
+    return files.Write(name, BuildSearchHistoryIni(save ? MergedWithDisk(files, name, ours) : ours, save));
+  };
+  ok &= searchHistory("findstr.ini", s.findHistory, s.IsSaveFindStr != 0);
+  ok &= searchHistory("permustr.ini", s.replaceHistory, s.IsSaveFindStr != 0);
+  ok &= searchHistory("webstr.ini", s.webHistory, s.IsSaveWebFindStr != 0);
   ok &= files.Write("extlink.ini", BuildExtLinkIni(s.extensions));
   ok &= files.Write("domain.ini", BuildDomainIni(s.domains));
-  ok &= files.Write("history.ini", BuildHistoryIni(s.fileHistory));
-  ok &= files.Write("pj_history.ini", BuildHistoryIni(s.projectHistory));
+  ok &= files.Write("history.ini", BuildHistoryIni(MergedWithDisk(files, "history.ini", s.fileHistory)));
+  ok &= files.Write("pj_history.ini", BuildHistoryIni(MergedWithDisk(files, "pj_history.ini", s.projectHistory)));
   return ok;
 }

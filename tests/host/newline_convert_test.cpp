@@ -74,9 +74,11 @@ TEST(NewlineConvert, RoundTripOfRandomTexts) {
 
 TEST(NewlineConvert, NulBytesBecomeBlanks) {
   std::string s("a\0b\0\0", 5);
-  NulToBlank(s);
+  EXPECT_EQ(NulToBlank(s), 3u);
   EXPECT_EQ(s, "a b  ");
-  NulToBlank(nullptr, 3);
+  EXPECT_EQ(NulToBlank(nullptr, 3), 0u);
+  std::string none = "abc";
+  EXPECT_EQ(NulToBlank(none), 0u);
 }
 
 TEST(NewlineConvert, Names) {

@@ -82,3 +82,33 @@ TEST(CommandLine, NoArgumentsGiveOneUntitledDocument) {
   }
   RemoveTree(dir);
 }
+
+TEST(CommandLine, ASecondInstanceHandsItsFilesToTheRunningOneAndEnds) {
+  std::string dir = CopyProgramDir({});
+  RemoveTree(dir + "UserSetting");
+  std::string data = MakeTempFolder("cmdsecond");
+  WriteFile(data + "Handed.txt", "handed over\r\n");
+  ChildProgram first;
+  ASSERT_TRUE(first.Start(dir));
+  HWND frame = WaitForTitle(first, "Quillet - [Document[1]]");
+  ASSERT_NE(frame, nullptr);
+  ChildProgram second;
+  ASSERT_TRUE(second.Start(dir, "\"" + data + "handed.txt\""));
+  // It ends without a frame of its own.
+  DWORD code = 1;
+  EXPECT_TRUE(second.WaitExit(20000, &code));
+  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(WaitForTitle(first, "Quillet - [Handed.txt]"), frame);
+  PostMessageA(frame, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(first.WaitExit(20000, nullptr));
+
+  // With nobody running, the same command line opens its own frame.
+  ChildProgram alone;
+  ASSERT_TRUE(alone.Start(dir, "\"" + data + "handed.txt\""));
+  HWND own = WaitForTitle(alone, "Quillet - [Handed.txt]");
+  EXPECT_NE(own, nullptr);
+  if (own) PostMessageA(own, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(alone.WaitExit(20000, nullptr));
+  RemoveTree(dir);
+  RemoveTree(data);
+}

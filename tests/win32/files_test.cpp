@@ -123,21 +123,23 @@ TEST_F(Files, SaveAsOntoAnExistingFileAnsweredNoKeepsTheOldPath) {
   EXPECT_EQ(ReadTestFile(other), "keep me");
 }
 
-TEST_F(Files, AFailedWriteKeepsTheOldFileAndTheDocumentModified) {
-  const std::string path = Write("ro.txt", "old");
+TEST_F(Files, AFailedWriteKeepsTheOldFileAndTheDocumentModifiedAndOffersAnotherName) {
+  const std::string path = Write("held.txt", "old");
   HWND w = OpenFileByPath(path);
   const int slot = g_app.docs.SlotOfWindow(w);
   View(slot).SetSelection(0, 3, false);
   Doc(slot).ReplaceSelection("new");
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  // Another program holds the file open and shares nothing.
+  HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
   {
-    MessageBoxRecorder boxes(IDOK);
+    MessageBoxRecorder boxes(IDNO);
     EXPECT_FALSE(SaveDocument(slot, nullptr));
     ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0], "\"" + path + "\" ファイルへの書き込みに失敗しました。");
+    EXPECT_EQ(boxes.texts[0], "\"" + path + "\" ファイルへの書き込みに失敗しました。\n別の名前で保存しますか？");
     EXPECT_EQ(boxes.captions[0], "エラー");
   }
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  CloseHandle(held);
   EXPECT_EQ(ReadTestFile(path), "old");
   EXPECT_EQ(Doc(slot).modified, 1);
 }
@@ -187,7 +189,7 @@ namespace {
 int g_charsetChoice = 0;
 int g_newlineChoice = 0;
 void CALLBACK AnswerEncodingDialog(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND box = FindWindowA("#32770", "文字コードと改行コード");
+  HWND box = FindThreadDialog("文字コードと改行コード");
   if (!box) return;
   KillTimer(nullptr, id);
   SendDlgItemMessageA(box, IDC_ENC_CHARSET, LB_SETCURSEL, g_charsetChoice, 0);

@@ -191,6 +191,28 @@ void PumpMessages(DWORD ms) {
   }
 }
 
+namespace {
+struct DialogSearch {
+  const char* caption;
+  HWND found;
+};
+BOOL CALLBACK MatchDialog(HWND w, LPARAM lp) {
+  auto* search = reinterpret_cast<DialogSearch*>(lp);
+  char cls[16] = {}, caption[256] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  GetWindowTextA(w, caption, sizeof caption);
+  if (std::string(cls) != "#32770" || std::string(caption) != search->caption) return TRUE;
+  search->found = w;
+  return FALSE;
+}
+}  // namespace
+
+HWND FindThreadDialog(const char* caption) {
+  DialogSearch search{caption, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), MatchDialog, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 bool WaitForForeground(HWND window, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   SetForegroundWindow(window);

@@ -37,6 +37,10 @@ struct ChildProgram {
 // Pumps messages of this thread for about `ms` milliseconds.
 void PumpMessages(DWORD ms);
 
+// A dialog of this thread with this caption, or null: tests run two at a
+// time on one display, and the other one's dialogs are not ours to answer.
+HWND FindThreadDialog(const char* caption);
+
 // Makes the top-level window of `window` the foreground window and waits
 // until the system says it is (the focus belongs to the foreground thread
 // only); false when that did not happen in time.
