@@ -44,6 +44,7 @@ class IconDocumentWindow : public WindowObject<IconDocumentWindow, DefaultProc::
 
   // ---- Document
   bool Modified() const override { return state_.modified; }
+  void ClearModified() override { state_.modified = false; }
   bool Undo() override;
   bool Redo() override;
   void Cut() override;

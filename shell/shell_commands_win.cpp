@@ -64,7 +64,7 @@ void MoveToRecycleBin() {
   op.pFrom = from.c_str();
   op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION;
   SHFileOperationA(&op);
-  if (EditableText* text = s.Text()) text->doc.modified = false;
+  if (s.document) s.document->ClearModified();
   SendMessageA(s.window, WM_CLOSE, 0, 0);
 }
 

@@ -276,6 +276,21 @@ TEST_F(IconDocument, ClosingAModifiedIconAsksFirst) {
   EXPECT_FALSE(Slot(s).InUse());
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(TabCount(), 0);
+
+  // Moving a changed icon's file to the recycle bin closes it without the question.
+  const int r = OpenIcon("recycle.ico", {Clear16()});
+  ASSERT_GE(r, 0);
+  Cells(r, {{1, 1}});
+  ASSERT_TRUE(Win(r).Modified());
+  {
+    MessageBoxRecorder boxes(IDOK);
+    ActivateAndDispatch(r, ID_TAB_RECYCLE);
+    PumpMessages(10);
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.texts[0], "recycle.ico をごみ箱に移動して閉じます。よろしいですか？");
+  }
+  EXPECT_FALSE(Slot(r).InUse());
+  EXPECT_EQ(GetFileAttributesA((dir_ + "recycle.ico").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 // The view's pixels are the model's colours: the preview at actual size, the
