@@ -41,6 +41,7 @@ class TextDocumentWindow : public WindowObject<TextDocumentWindow, DefaultProc::
   // ---- Document
   EditableText* Text() override { return &text_; }
   bool Modified() const override { return text_.doc.modified; }
+  void ClearModified() override { text_.doc.modified = false; }
   bool Undo() override;
   bool Redo() override;
   void Cut() override;

@@ -30,6 +30,7 @@ std::string OpenFileFilter() {
 std::string SaveFileFilter(DocumentKind kind) {
   if (kind == DocumentKind::kHtml) return Filter({"HTMLファイル(*.html;*.htm)", "*.html;*.htm", "すべてのファイル(*.*)", "*"});
   if (kind == DocumentKind::kText) return Filter({"テキスト ファイル(*.txt)", "*.txt", "すべてのファイル(*.*)", "*"});
+  if (kind == DocumentKind::kIcon) return Filter({"アイコン(*.ico)", "*.ico"});
   return OpenFileFilter();
 }
 

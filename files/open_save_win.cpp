@@ -11,6 +11,7 @@
 #include "files/file_notices.h"
 #include "files/open_save_win.h"
 #include "files/paths.h"
+#include "iconedit/icon_document_win.h"
 #include "prefs/extension_list.h"
 #include "shell/app_win.h"
 #include "shell/doc_windows_win.h"
@@ -180,11 +181,7 @@ bool ReloadDocument(int slot) {
 
 HWND OpenFileByPath(const std::string& path) {
   HistoryAdd(g_app.settings.fileHistory, path);
-  if (FileTypeOfPath(path) == FileType::kIcon) {
-    QuilletMessageBox(g_app.frame, "アイコン ファイルの編集は、このバージョンではまだ使用できません。", "Quillet",
-                      MB_OK | MB_ICONINFORMATION);
-    return nullptr;
-  }
+  if (FileTypeOfPath(path) == FileType::kIcon) return OpenIconDocument(path);
   return ReadTextFileIntoDocument(path, DocumentKindOfPath(path),
                                   TabColourOfPath(g_app.settings.extensions, path));
 }
@@ -202,7 +199,7 @@ bool SaveDocument(int slot, const char* newPath) {
     }
   } else if (s.path.empty()) {
     return AskSaveDialog(slot);
-  } else if (!FileExists(s.path)) {
+  } else if (!FileExists(s.path) && s.kind != DocumentKind::kIcon) {
     g_app.settings.DefSaveDir = PathDirectory(s.path);
     return AskSaveDialog(slot);
   }

@@ -5,8 +5,8 @@
 #include "editor/text_document.h"
 #include "platform/win_types.h"
 
-// Opens a file as the Open command does: history first, then by file type.
-// Returns the document window, or null (icon files, failures).
+// Opens a file as the Open command does: history first, then by file type
+// (icon files in the icon editor). Returns the document window, or null.
 HWND OpenFileByPath(const std::string& path);
 // Reads a text file into a new document (or brings an open one with that path
 // to the top). What opening could not keep, and a read-only file, are told.

@@ -28,6 +28,7 @@
 //   designer ..... 40067, 40069, 40074 delete and events
 //   compile ...... 40101, 40106, 40108 (states only: the compiler acts on them)
 //   toolbars ..... 40039-40041, 40133, 40150 bands; 40117 grippers; 40134 reset; 40149 web search
+//   icons ........ 40119-40128 the icon editor's tools (40122, 40125 unused)
 //   preferences .. 40042 options
 //   print ........ 40167 print; 40176 page setup; 40177 preview
 //   own .......... 40190-40199 commands of our own (no fixed number elsewhere)
@@ -63,9 +64,12 @@
 #define IDB_TOOLBAR_HOT         283
 #define IDB_HINTHELP            243
 #define IDB_HINTHELP_HOT        244
+#define IDB_ICON_TOOLS          257  // icon editor tool palette, eight 16x15 images
 
 // ---- cursors
 #define IDC_MARGIN              0x110
+#define IDC_ICON_PEN            260
+#define IDC_ICON_FILL           261
 
 // ---- dialogs
 #define IDD_ABOUT               108
@@ -74,6 +78,10 @@
 #define IDD_REPLACE             129
 #define IDD_ENCODING            274
 #define IDD_CHARCOUNT           286
+#define IDD_ICON_SIDEPANEL      246
+#define IDD_ICON_COLOURBAR      247
+#define IDD_ICON_TOOLS          248
+#define IDD_ICON_ADDIMAGE       259
 
 // ---- dialog controls
 #define IDC_FIND_TEXT           1001
@@ -92,6 +100,12 @@
 #define IDC_COUNT_CHARS         1465
 #define IDC_COUNT_LINES         1466
 #define IDC_FIND_REGEXP         1482
+#define IDC_ICON_ADD            1061
+#define IDC_ICON_DELETE         1062
+#define IDC_ICON_IMAGES         1420
+#define IDC_ICON_SWATCHES       1422
+#define IDC_ICON_COLOURS        1423
+#define IDC_ICON_FORMATS        1425
 #define IDC_STATIC              -1
 
 // ---- commands
@@ -153,6 +167,14 @@
 #define ID_PV_ADDBITMAP         40115
 #define ID_PV_ADDCURSOR         40116
 #define ID_VIEW_NOGRIPPER       40117
+#define ID_ICON_SELECT          40119
+#define ID_ICON_PEN             40120
+#define ID_ICON_LINE            40121
+#define ID_ICON_RECTANGLE       40123
+#define ID_ICON_ELLIPSE         40124
+#define ID_ICON_FILL            40126
+#define ID_ICON_BORDERED        40127
+#define ID_ICON_FILLEDRECT      40128
 #define ID_VIEW_BAND4           40133
 #define ID_VIEW_RESETBANDS      40134
 #define ID_FILE_ENCODING        40144

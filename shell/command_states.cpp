@@ -18,20 +18,21 @@ void FileCommandStates(const CommandContext& ctx, CommandStates& out) {
 
 void EditCommandStates(const CommandContext& ctx, CommandStates& out) {
   const DocumentKind k = ctx.kind;
-  bool clip = false, paste = false, selectAll = false;
+  bool clip = false, paste = false, selectAll = false, remove = false;
   if (IsTextKind(k)) {
-    clip = ctx.selection;
+    clip = remove = ctx.selection;
     paste = ctx.clipboardText;
     selectAll = true;
   } else if (k == DocumentKind::kWindowDesign) {
-    clip = ctx.selection;
+    clip = remove = ctx.selection;
     paste = ctx.clipboardDesign;
     selectAll = true;
   } else if (k == DocumentKind::kIcon) {
-    clip = ctx.selection;
+    clip = ctx.selection;  // an icon offers no Delete
     paste = ctx.clipboardBitmap;
   }
-  for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_DELETE}) Set(out, id, clip);
+  for (int id : {ID_EDIT_CUT, ID_EDIT_COPY}) Set(out, id, clip);
+  Set(out, ID_EDIT_DELETE, remove);
   Set(out, ID_EDIT_PASTE, paste);
   Set(out, ID_EDIT_SELECTALL, selectAll);
   Set(out, ID_EDIT_UNDO, k != DocumentKind::kNone && ctx.canUndo);

@@ -33,6 +33,7 @@ constexpr CommandRange kShellIds[] = {
     {ID_HELP_TOPICS, ID_HELP_TOPICS},     {ID_HELP_HOMEPAGE, ID_HELP_HOMEPAGE}, {ID_VIEW_PROJECTVIEW, ID_VIEW_PROJECTVIEW},
     {ID_VIEW_TOPMOST, ID_VIEW_TOPMOST},   {ID_VIEW_RIGHTTURN, ID_VIEW_RIGHTTURN}, {ID_TAB_RECYCLE, ID_TABCOLOR_WHITE},
 };
+constexpr CommandRange kIconIds[] = {{ID_ICON_SELECT, ID_ICON_FILLEDRECT}};
 constexpr CommandRange kUnbuiltIds[] = {
     {ID_VIEW_BAND1, ID_VIEW_BAND3}, {ID_TOOL_OPTIONS, ID_TOOL_OPTIONS}, {ID_PROJECT_OPEN, ID_PROJECT_SAVE},
     {ID_PROJECT_OPTIONS, ID_PROJECT_OPTIONS}, {ID_BUILD_DEBUGRUN, ID_BUILD_DEBUGRUN}, {ID_BUILD_RELEASE, ID_BUILD_RELEASE},
@@ -51,6 +52,7 @@ const CommandGroup kGroups[] = {
     {"files", kFileIds, Count(kFileIds), HandleFileCommand},
     {"search", kSearchIds, Count(kSearchIds), HandleSearchCommand},
     {"shell", kShellIds, Count(kShellIds), HandleShellCommand},
+    {"icons", kIconIds, Count(kIconIds), HandleIconCommand},
     {"unbuilt", kUnbuiltIds, Count(kUnbuiltIds), HandleUnbuiltCommand},
 };
 

@@ -15,9 +15,7 @@
 #include "shell/message_box_win.h"
 #include "shell/tab_bar_win.h"
 
-namespace {
-
-HICON SmallIconFor(const std::string& path) {
+HICON DocumentSmallIcon(const std::string& path) {
   if (path.empty()) {
     return g_app.resLib ? static_cast<HICON>(LoadImageA(g_app.resLib.get(), MAKEINTRESOURCEA(IDI_UNTITLED),
                                                         IMAGE_ICON, 16, 16, 0))
@@ -28,47 +26,57 @@ HICON SmallIconFor(const std::string& path) {
   return nullptr;
 }
 
-}  // namespace
-
-HWND CreateTextDocumentWindow(const std::string& path, DocumentKind kind, COLORREF tabColour, FileContent* content) {
-  HWND client = FrameMdiClient();
-  if (!client) return nullptr;
+int TakeFreeSlot() {
   const int slot = g_app.docs.FirstFree();
   if (slot < 0) {
     QuilletMessageBox(g_app.frame,
                       "開いているドキュメントが多すぎるため、これ以上開けません。\n"
                       "不要なドキュメントを閉じてからやり直してください。",
                       "Quillet", MB_OK | MB_ICONWARNING);
-    return nullptr;
   }
+  return slot;
+}
+
+bool NewDocumentMaximised() {
+  BOOL activeMaximised = FALSE;
+  HWND active = reinterpret_cast<HWND>(
+      SendMessageA(FrameMdiClient(), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&activeMaximised)));
+  return active ? activeMaximised != FALSE : g_app.settings.IsMDIZoomed != 0;
+}
+
+void AdoptDocumentWindow(int slot, HWND window, DocumentKind kind, const std::string& title, const std::string& path,
+                         std::unique_ptr<Document> document, COLORREF tabColour) {
+  DocumentSlot& s = g_app.docs.slots[slot];
+  s.window = window;
+  s.kind = kind;
+  s.title = title;
+  s.path = path;
+  s.document = std::move(document);
+  DocListAdd(title);
+  DocListSelect(title);
+  TabInsertFront(title, tabColour);
+  // A maximised child created on top of another does not always retitle the frame.
+  SetWindowTextA(window, title.c_str());
+}
+
+HWND CreateTextDocumentWindow(const std::string& path, DocumentKind kind, COLORREF tabColour, FileContent* content) {
+  HWND client = FrameMdiClient();
+  if (!client) return nullptr;
+  const int slot = TakeFreeSlot();
+  if (slot < 0) return nullptr;
   std::string title = path.empty() ? g_app.docs.NextUntitledTitle() : PathFileName(path);
   title = g_app.docs.UniqueTitle(title);
 
-  BOOL activeMaximised = FALSE;
-  HWND active = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&activeMaximised)));
-  const bool maximise = active ? activeMaximised != FALSE : g_app.settings.IsMDIZoomed != 0;
-
   auto window = std::make_unique<TextDocumentWindow>(slot, kind, content ? std::move(*content) : FileContent(),
-                                                     SmallIconFor(path));
+                                                     DocumentSmallIcon(path));
   TextDocumentWindow& w = *window;
-  DocumentSlot& s = g_app.docs.slots[slot];
-  if (!w.Create(client, title, maximise)) {
+  if (!w.Create(client, title, NewDocumentMaximised())) {
     HWND child = w.hwnd;
     window.reset();
     if (child) SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
     return nullptr;
   }
-  s.window = w.hwnd;
-  s.kind = kind;
-  s.title = title;
-  s.path = path;
-  s.document = std::move(window);
-
-  DocListAdd(title);
-  DocListSelect(title);
-  TabInsertFront(title, tabColour);
-  // A maximised child created on top of another does not always retitle the frame.
-  SetWindowTextA(w.hwnd, title.c_str());
+  AdoptDocumentWindow(slot, w.hwnd, kind, title, path, std::move(window), tabColour);
   SetFocus(w.Editor().hwnd);
   RefreshStatusBar();
   RefreshCommandStates();

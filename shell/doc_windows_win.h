@@ -1,6 +1,7 @@
 #pragma once
 // Document windows, the document list box, the status bar and the command
 // states: keeping the open documents' views in step.
+#include <memory>
 #include <string>
 
 #include "editor/text_document_window_win.h"
@@ -12,6 +13,17 @@
 // The content's text is moved into the document. Returns the MDI child, or
 // null (for example when all 255 slots are in use).
 HWND CreateTextDocumentWindow(const std::string& path, DocumentKind kind, COLORREF tabColour, FileContent* content);
+// For documents of other kinds, the steps every document window shares:
+// the first free slot (-1 after saying that all are in use); whether a new
+// window opens maximised (as the active one is, or IsMDIZoomed without one);
+// the small icon of a file (icon 131 for an untitled document); and entering a
+// created window with its document into the slot, the document list box and
+// the tab bar.
+int TakeFreeSlot();
+bool NewDocumentMaximised();
+HICON DocumentSmallIcon(const std::string& path);
+void AdoptDocumentWindow(int slot, HWND window, DocumentKind kind, const std::string& title, const std::string& path,
+                         std::unique_ptr<Document> document, COLORREF tabColour);
 // Releases everything of a slot and removes its tab and list entry; the window
 // itself is destroyed by the caller.
 void FreeSlot(int slot);

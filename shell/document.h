@@ -16,6 +16,9 @@ class Document {
   virtual EditableText* Text() { return nullptr; }
 
   virtual bool Modified() const = 0;
+  // Forgets the unsaved changes (the file went to the recycle bin and the
+  // window closes without asking).
+  virtual void ClearModified() = 0;
   // One step back or forward; false when there is none (the caller beeps).
   virtual bool Undo() = 0;
   virtual bool Redo() = 0;

@@ -30,6 +30,7 @@ struct DocumentTable {
   static constexpr int kSlots = 255;
   DocumentSlot slots[kSlots];
   int untitledCounter = 0;  // last number given to "Document[%d]"; never reused
+  int newIconCounter = 0;   // last number given to "Icon[%d]"; never reused
 
   // Slot of a window, or -1.
   int SlotOfWindow(HWND window) const;

@@ -13,8 +13,6 @@ LRESULT CALLBACK RadPropertyWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { retu
 LRESULT CALLBACK RadWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
 LRESULT CALLBACK TestWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
 LRESULT CALLBACK MenuDocWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return MdiChild(w, m, wp, lp); }
-LRESULT CALLBACK IconDocWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return MdiChild(w, m, wp, lp); }
-LRESULT CALLBACK IconEditWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
 LRESULT CALLBACK ProjectViewWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
 LRESULT CALLBACK ProjectToolWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }
 LRESULT CALLBACK PreviewWndProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return Plain(w, m, wp, lp); }

@@ -72,7 +72,7 @@ void MoveToRecycleBin() {
     QuilletMessageBox(g_app.frame, failed.c_str(), "Quillet", MB_OK | MB_ICONWARNING);
     return;
   }
-  if (EditableText* text = s.Text()) text->doc.modified = false;
+  if (s.document) s.document->ClearModified();
   SendMessageA(s.window, WM_CLOSE, 0, 0);
 }
 

@@ -3,6 +3,8 @@
 #include "assist/hint_window_win.h"
 #include "editor/editor_view_win.h"
 #include "editor/text_document_window_win.h"
+#include "iconedit/icon_document_win.h"
+#include "iconedit/icon_view_win.h"
 #include "shell/app_win.h"
 #include "shell/frame_win.h"
 #include "shell/window_procs_win.h"
@@ -42,8 +44,8 @@ const ClassEntry kClasses[] = {
     {TestWndProc, "TestWindow", kToolBrush, kDoubleClicks},
     {MenuDocWindowProc, "MDIClientWindow_Menu", kWhite, kDoubleClicks},
     {RadPropertyWndProc, "MenuEditWindow", kToolBrush, kDoubleClicks},
-    {IconDocWindowProc, "MDIClientWindow_IconEdit", kToolBrush, kDoubleClicks},
-    {IconEditWndProc, "IconEditWindowProc", kWhite, 0},
+    {ObjectWindowProc<IconDocumentWindow>, "MDIClientWindow_IconEdit", kToolBrush, kDoubleClicks},
+    {ObjectWindowProc<IconEditView>, "IconEditWindowProc", kWhite, 0},
     {ProjectViewWndProc, "ProjectView", kToolBrush, kDoubleClicks},
     {ProjectToolWndProc, "ProjectView_ToolWindow", kToolBrush, kDoubleClicks},
     {ObjectWindowProc<EditorView>, "TextEditor", kNullBrush, kDoubleClicks | kIBeam},

@@ -10,8 +10,6 @@ LRESULT CALLBACK RadPropertyWndProc(HWND, UINT, WPARAM, LPARAM);      // RadProp
 LRESULT CALLBACK RadWndProc(HWND, UINT, WPARAM, LPARAM);              // RadWindow
 LRESULT CALLBACK TestWndProc(HWND, UINT, WPARAM, LPARAM);             // TestWindow
 LRESULT CALLBACK MenuDocWindowProc(HWND, UINT, WPARAM, LPARAM);       // MDIClientWindow_Menu
-LRESULT CALLBACK IconDocWindowProc(HWND, UINT, WPARAM, LPARAM);       // MDIClientWindow_IconEdit
-LRESULT CALLBACK IconEditWndProc(HWND, UINT, WPARAM, LPARAM);         // IconEditWindowProc
 LRESULT CALLBACK ProjectViewWndProc(HWND, UINT, WPARAM, LPARAM);      // ProjectView
 LRESULT CALLBACK ProjectToolWndProc(HWND, UINT, WPARAM, LPARAM);      // ProjectView_ToolWindow
 LRESULT CALLBACK PreviewWndProc(HWND, UINT, WPARAM, LPARAM);          // PreviewWindow

@@ -97,6 +97,9 @@ TEST(CommandStates, FollowTheActiveDocumentTheClipboardAndTheProject) {
       // An icon pastes bitmaps.
       {"icon", ctx(DocumentKind::kIcon, false, true, true, true, false, false, false),
        with(kSaveClose, {ID_EDIT_PASTE})},
+      // Cut and copy follow an icon's selection; it offers no Delete and no select all.
+      {"icon, selection, undo, redo", ctx(DocumentKind::kIcon, true, true, false, false, true, true, false),
+       with(kSaveClose, {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_UNDO, ID_EDIT_REDO})},
   };
   for (const Case& c : cases) {
     const std::map<int, bool> states = StatesOf(c.ctx);

@@ -49,7 +49,7 @@ void AppFixture::TearDown() {
   }
   // Nothing is saved at the end of a test.
   for (DocumentSlot& s : g_app.docs.slots)
-    if (EditableText* text = s.Text()) text->doc.modified = false;
+    if (s.document) s.document->ClearModified();
   MessageBoxRecorder noQuestions(IDNO);
   SendMessageA(g_app.frame, WM_CLOSE, 0, 0);
   PumpMessages(20);
