@@ -4,6 +4,7 @@
 #include "files/file_io_win.h"
 #include "files/open_save_win.h"
 #include "prefs/extension_list.h"
+#include "project/project_session_win.h"
 #include "resources/ids.h"
 #include "search/search_dialogs_win.h"
 #include "shell/app_win.h"
@@ -16,7 +17,8 @@
 
 namespace {
 
-// Opens every token of the command line as the Open command does; true when any token was given.
+// Opens every token of the command line as the Open command does (a project file opens its
+// project); true when any token was given.
 bool OpenCommandLine(const char* commandLine) {
   if (!commandLine || !*commandLine) return false;
   std::vector<std::string> tokens = SplitCommandLine(commandLine);
@@ -24,7 +26,7 @@ bool OpenCommandLine(const char* commandLine) {
   GetCurrentDirectoryA(MAX_PATH, cwd);
   for (const std::string& token : tokens) {
     std::string path = PathDiskForm(CompleteCommandLinePath(token, cwd));
-    OpenFileByPath(path);
+    OpenPathFromShell(path);
   }
   return !tokens.empty();
 }
@@ -79,6 +81,7 @@ void ShutDown() {
   SaveSettingsAtShutdown();
   g_app.mainMenu.reset();
   g_app.recentFilesMenu = nullptr;
+  g_app.recentProjectsMenu = nullptr;
   g_app.fonts = AppFonts();
   g_app.programIcon.reset();
   g_app.designerIcon.reset();

@@ -35,4 +35,5 @@ bool HandleTextCommand(UINT id);      // conversions and character counts of tex
 bool HandleFileCommand(UINT id);      // new, open, close, save, encoding, recent files
 bool HandleSearchCommand(UINT id);    // find, replace, find next
 bool HandleShellCommand(UINT id);     // exit, view, tabs, help
+bool HandleProjectCommand(UINT id);   // new, open, close, save, recent projects, files, windows, resources
 bool HandleUnbuiltCommand(UINT id);   // commands of subsystems that are not built yet

@@ -7,6 +7,7 @@
 
 #include "editor/text_document_window_win.h"
 #include "files/open_save_win.h"
+#include "project/project_session_win.h"
 #include "resources/ids.h"
 #include "search/match_list_dialog_win.h"
 #include "search/search_dialogs_win.h"
@@ -236,7 +237,7 @@ void FrameWindow::OnDropFiles(HDROP drop) {
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
     char path[MAX_PATH] = {};
-    if (DragQueryFileA(drop, i, path, MAX_PATH)) OpenFileByPath(path);
+    if (DragQueryFileA(drop, i, path, MAX_PATH)) OpenPathFromShell(path);
   }
   DragFinish(drop);
 }

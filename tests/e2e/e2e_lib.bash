@@ -67,7 +67,7 @@ start_quillet() {
   focus_frame
 }
 frame_up() {
-  E2E_WIN=$(window_named '^Quillet( - \[.*\])?$')
+  E2E_WIN=$(window_named '^Quillet( - .*)?$')
   [ -n "$E2E_WIN" ]
 }
 focus_frame() {
