@@ -96,8 +96,9 @@ bool OpenProjectByPath(const std::string& pjPath) {
   p = std::move(fresh);
   SelectPlatformBox(BoxIndexOfPlatform(p.platform));
   HistoryAdd(g_app.settings.projectHistory, pjPath);
-  RefreshFrameTitle();
   RestoreWorkState();
+  // The title last: it names the project once everything of it is open.
+  RefreshFrameTitle();
   ProjectChanged();
   RefreshCommandStates();
   if (g_app.mainMenu) DrawMenuBar(g_app.frame);

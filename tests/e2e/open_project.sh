@@ -5,6 +5,13 @@
 source "$(dirname "$0")/e2e_lib.bash"
 e2e_init "$@"
 titled() { [ -n "$(window_named "$1")" ]; }
+# Waits until the project's two documents are open and their windows settled.
+documents_open() {
+  wait_until 5 titled '^Quillet - Pj' || fail "$1"
+  wait_until 5 test "$(winrects class TextEditor | wc -l)" -eq 2 || fail "the project's documents are not open"
+  sleep 0.3
+  focus_frame
+}
 
 pd="$E2E_WORK/files/Pj"
 mkdir -p "$pd"
@@ -15,7 +22,7 @@ printf 'sub\r\n' >"$pd/sub.sbp"
 printf 'case4\r\n\r\ntext,"sub.sbp",0,0,0,0\r\ntext,"Pj.bas",0,0,7,7\r\n\r\n0\r\n1\r\n0\r\n0,0,0,0,0' >"$pd/Pj.wrk"
 
 start_quillet "$(winpath "$pd/Pj.pj")"
-wait_until 5 titled '^Quillet - Pj' || fail "the title does not name the project"
+documents_open "the title does not name the project"
 type_text 'X'
 keys ctrl+s
 sleep 0.5
@@ -28,7 +35,7 @@ expect_bytes "$pd/Pj.bas" 'line1\r\nXline2\r\n'
 
 focus_frame
 keys alt+p j Return                   # プロジェクト > 最近使ったプロジェクト > the first entry
-wait_until 5 titled '^Quillet - Pj' || fail "the recent-projects menu did not open the project"
+documents_open "the recent-projects menu did not open the project"
 type_text 'Y'
 keys ctrl+s
 sleep 0.5
