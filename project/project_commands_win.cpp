@@ -39,7 +39,7 @@ void OpenRecentProject(int index) {
 
 void RemoveFileCommand() {
   MaterialRef ref;
-  if (Choose(MaterialChoices(g_app.project, MaskOf(MaterialKind::kSourceFile)), "ファイルの削除",
+  if (Choose(MaterialChoices(g_app.project, MaskOf(MaterialKind::kSourceFile)), "削除するファイルの選択",
              "プロジェクトから削除するファイル:", ref))
     RemoveProjectFile(ref.index);
 }
@@ -47,20 +47,20 @@ void RemoveFileCommand() {
 void ChangeIdCommand() {
   MaterialRef ref;
   ResourceKind kind = ResourceKind::kIcon;
-  if (Choose(MaterialChoices(g_app.project, kResourceMaterials), "IDの変更", "IDを変更するリソース:", ref) &&
+  if (Choose(MaterialChoices(g_app.project, kResourceMaterials), "リソースの選択", "IDを変更するリソース:", ref) &&
       ResourceOfMaterial(ref.kind, kind))
     ChangeResourceIdWithDialog(kind, ref.index);
 }
 
 void MainIconCommand() {
   MaterialRef ref;
-  if (Choose(MainIconChoices(g_app.project), "メインアイコンに設定", "メインアイコンにするアイコン:", ref))
+  if (Choose(MainIconChoices(g_app.project), "メインアイコンの選択", "メインアイコンにするアイコン:", ref))
     MakeMainIcon(ref.index);
 }
 
 void DeleteMaterialCommand() {
   MaterialRef ref;
-  if (Choose(MaterialChoices(g_app.project, kDeletableMaterials), "ウィンドウ/リソースの削除",
+  if (Choose(MaterialChoices(g_app.project, kDeletableMaterials), "削除する項目の選択",
              "プロジェクトから削除する項目:", ref))
     DeleteMaterialAfterQuestion(ref);
 }
