@@ -93,3 +93,18 @@ void EditorView::OnMouseWheel(int delta) {
   const ViewMetrics m = Metrics();
   ScrollBy(SB_VERT, LimitVerticalDelta(m, ScrollPos(SB_VERT), ScrollMax(hwnd, SB_VERT), rows));
 }
+
+void EditorView::RestoreScroll(int hPos, int vPos) {
+  RefreshScrollRanges();
+  const ViewMetrics m = Metrics();
+  const int h = ScrollPos(SB_HORZ), v = ScrollPos(SB_VERT);
+  const int dh = LimitHorizontalDelta(m, h, ScrollMax(hwnd, SB_HORZ), hPos - h);
+  const int dv = LimitVerticalDelta(m, v, ScrollMax(hwnd, SB_VERT), vPos - v);
+  bool moved = dh != 0 && SetScrollPosition(SB_HORZ, h + dh);
+  if (dv != 0 && SetScrollPosition(SB_VERT, v + dv)) moved = true;
+  if (moved) {
+    Repaint();
+    if (ruler_) ruler_->Repaint();
+  }
+  UpdateCaret(false);
+}

@@ -54,6 +54,8 @@ class EditorView : public WindowObject<EditorView, DefaultProc::kWindow>, privat
   void SetSelection(int caretByte, int anchorByte, bool centre);
   // 1 when a scroll position changed.
   int EnsureCaretVisible(bool minimalHorizontal, bool centreVertical);
+  // Scrolls to remembered positions, as far as the window allows.
+  void RestoreScroll(int hPos, int vPos);
   void UpdateCaret(bool afterEdit);
   void Repaint();
   // After a change of the shaping settings or fonts.

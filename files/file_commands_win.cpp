@@ -11,7 +11,7 @@
 #include "editor/editor_view_win.h"
 #include "prefs/extension_list.h"
 #include "shell/command_table_win.h"
-#include "shell/project_seams_win.h"
+#include "project/project_session_win.h"
 
 namespace {
 
@@ -47,10 +47,6 @@ void OpenHistoryEntry(const History& history, int index) {
 bool HandleFileCommand(UINT id) {
   if (id >= ID_RECENT_FILE_FIRST && id <= ID_RECENT_FILE_LAST) {
     OpenHistoryEntry(g_app.settings.fileHistory, static_cast<int>(id - ID_RECENT_FILE_FIRST));
-    return true;
-  }
-  if (id >= ID_RECENT_PROJECT_FIRST && id <= ID_RECENT_PROJECT_LAST) {
-    OpenHistoryEntry(g_app.settings.projectHistory, static_cast<int>(id - ID_RECENT_PROJECT_FIRST));
     return true;
   }
   switch (id) {

@@ -21,6 +21,13 @@ void PutString(std::string& out, const std::string& s) {
   out += '\0';
 }
 
+int32_t SaturatingAdd(int32_t a, int32_t b) {
+  const int64_t sum = static_cast<int64_t>(a) + b;
+  if (sum > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  if (sum < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(sum);
+}
+
 class BlockReader {
  public:
   explicit BlockReader(std::string_view block) : rest_(block) {}
@@ -52,16 +59,10 @@ class BlockReader {
   std::string_view rest_;
 };
 
-int32_t SaturatingAdd(int32_t a, int32_t b) {
-  const int64_t sum = static_cast<int64_t>(a) + b;
-  if (sum > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-  if (sum < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(sum);
-}
-
 }  // namespace
 
-std::string BuildControlClipboard(const WindowDef& window, const std::vector<int>& selection) {
+std::string BuildControlClipboard(const WindowDef& window, const std::vector<int>& selection, int32_t dx,
+                                  int32_t dy) {
   std::vector<const ControlDef*> picked;
   for (auto it = selection.rbegin(); it != selection.rend(); ++it) {
     if (*it >= 0 && static_cast<size_t>(*it) < window.controls.size()) picked.push_back(&window.controls[*it]);
@@ -70,7 +71,7 @@ std::string BuildControlClipboard(const WindowDef& window, const std::vector<int
   PutInt(out, static_cast<int32_t>(picked.size()));
   for (const ControlDef* c : picked) {
     PutString(out, c->name);
-    for (int32_t v : {c->x, c->y, c->cx, c->cy}) PutInt(out, v);
+    for (int32_t v : {SaturatingAdd(c->x, dx), SaturatingAdd(c->y, dy), c->cx, c->cy}) PutInt(out, v);
     PutString(out, c->text);
     PutInt(out, static_cast<int32_t>(c->style));
     PutInt(out, static_cast<int32_t>(c->exStyle));

@@ -14,8 +14,10 @@ constexpr char kRadClipboardFormatName[] = "Wrenfold-RAD";
 constexpr int kMaxPastedControls = 254;
 
 // The block for the selected controls, from the last selected to the first.
-// Indexes outside the window are skipped.
-std::string BuildControlClipboard(const WindowDef& window, const std::vector<int>& selection);
+// Indexes outside the window are skipped. Positions are moved by (dx, dy):
+// a cut moves them by (-17, -10), so that pasting puts them back in place.
+std::string BuildControlClipboard(const WindowDef& window, const std::vector<int>& selection, int32_t dx = 0,
+                                  int32_t dy = 0);
 
 // The controls of a block in block order. The block comes from anywhere: the
 // count must fit the selection and the bytes, every string must end inside

@@ -6,6 +6,10 @@ ProjectPlatform PlatformFromBoxIndex(int index) { return index > 0 ? ProjectPlat
 
 int BoxIndexOfPlatform(ProjectPlatform platform) { return platform == ProjectPlatform::k64 ? 1 : 0; }
 
+ProjectPlatform PlatformToSave(int boxIndex, ProjectPlatform projectPlatform) {
+  return boxIndex < 0 ? projectPlatform : PlatformFromBoxIndex(boxIndex);
+}
+
 ResourceList& ResourcesOf(ProjectState& state, ResourceKind kind) {
   switch (kind) {
     case ResourceKind::kCursor: return state.cursors;

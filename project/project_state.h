@@ -30,6 +30,9 @@ enum class ProjectPlatform { k32, k64 };
 ProjectPlatform PlatformFromBoxIndex(int index);
 // The box index that shows a platform.
 int BoxIndexOfPlatform(ProjectPlatform platform);
+// The platform a save writes: the box's choice, or, while the box offers none
+// (hidden, or no entry for the project's platform), the one the project had.
+ProjectPlatform PlatformToSave(int boxIndex, ProjectPlatform projectPlatform);
 
 constexpr size_t kMaxPathBytes = 259;
 

@@ -18,6 +18,7 @@ enum class ResourceKind { kCursor, kBitmap, kIcon };
 struct ResourceKindInfo {
   ResourceKind kind;
   const char* filter;       // file-dialog filter text
+  const char* pattern;      // its file pattern
   const char* dialogTitle;  // file-dialog title
   const char* idPrefix;     // new IDs are this prefix and a number
   int image;                // Material-tree image

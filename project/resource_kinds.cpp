@@ -3,9 +3,9 @@
 namespace {
 
 const ResourceKindInfo kKinds[] = {
-    {ResourceKind::kCursor, "カーソル(*.cur)", "カーソル ファイルを指定してください", "IDC_CURSOR", 6, "CURSOR"},
-    {ResourceKind::kBitmap, "ビットマップ(*.bmp)", "ビットマップ ファイルを指定してください", "IDB_BITMAP", 5, "BITMAP"},
-    {ResourceKind::kIcon, "アイコン(*.ico)", "アイコン ファイルを指定してください", "IDI_ICON", 4, "ICON"},
+    {ResourceKind::kCursor, "カーソル(*.cur)", "*.cur", "カーソル ファイルを指定してください", "IDC_CURSOR", 6, "CURSOR"},
+    {ResourceKind::kBitmap, "ビットマップ(*.bmp)", "*.bmp", "ビットマップ ファイルを指定してください", "IDB_BITMAP", 5, "BITMAP"},
+    {ResourceKind::kIcon, "アイコン(*.ico)", "*.ico", "アイコン ファイルを指定してください", "IDI_ICON", 4, "ICON"},
 };
 
 }  // namespace

@@ -18,13 +18,14 @@
 //   documents .... 40010-40014 undo, cut, copy, paste, delete; 40021 select all;
 //                  40034 redo; 40070-40071 designer undo and redo
 //   text ......... 40153-40154 character counts; 40168-40175, 40182-40183 conversions
-//   files ........ 100-299 recent files and projects; 40002-40004 new, open, close;
+//   files ........ 100-199 recent files; 40002-40004 new, open, close;
 //                  40008-40009 save, save as; 40020 save all; 40144 encoding
 //   search ....... 40024 find; 40044 replace; 40190 find next
 //   shell ........ 1419 close web pane; 40001 exit; 40015, 40037, 40047 help;
 //                  40054 project view; 40077 topmost; 40151 wrap; 40156-40166 tabs
 //   project ...... 40051-40053 open, close, save; 40057-40065, 40072, 40075,
-//                  40109-40116 project view and resources; 40076 project options
+//                  40109-40116 project view and resources; 40076 project options;
+//                  200-299 recent projects; 40191 new project
 //   designer ..... 40067, 40069, 40074 delete and events
 //   compile ...... 40101, 40106, 40108 (states only: the compiler acts on them)
 //   toolbars ..... 40039-40041, 40133, 40150 bands; 40117 grippers; 40134 reset; 40149 web search
@@ -82,6 +83,10 @@
 #define IDD_ICON_COLOURBAR      247
 #define IDD_ICON_TOOLS          248
 #define IDD_ICON_ADDIMAGE       259
+#define IDD_NEW_WINDOW          161
+#define IDD_ID_NAME             217
+#define IDD_NEW_PROJECT         280  // ours: name, folder and kind of a new project
+#define IDD_PICK_MATERIAL       281  // ours: the project record a command acts on
 
 // ---- dialog controls
 #define IDC_FIND_TEXT           1001
@@ -106,6 +111,22 @@
 #define IDC_ICON_SWATCHES       1422
 #define IDC_ICON_COLOURS        1423
 #define IDC_ICON_FORMATS        1425
+#define IDC_NEWWIN_NAME         1080
+#define IDC_NEWWIN_HANDLE       1081
+#define IDC_NEWWIN_PROC         1082
+#define IDC_NEWWIN_AUTONAMES    1083
+#define IDC_ID_NAME             1095
+#define IDC_NEWWIN_WINDOW       1358
+#define IDC_NEWWIN_MODAL        1394
+#define IDC_NEWWIN_MODELESS     1395
+// 1900-1919: controls of our own dialogs
+#define IDC_NEWPJ_NAME          1901
+#define IDC_NEWPJ_FOLDER        1902
+#define IDC_NEWPJ_BROWSE        1903
+#define IDC_NEWPJ_WINDOWPROG    1904
+#define IDC_NEWPJ_CONSOLEPROG   1905
+#define IDC_PICK_PROMPT         1910
+#define IDC_PICK_LIST           1911
 #define IDC_STATIC              -1
 
 // ---- commands
@@ -210,3 +231,4 @@
 
 // Commands of our own (no fixed number elsewhere): 40190-40199.
 #define ID_SEARCH_FINDNEXT      40190  // F3: repeat the last search forward
+#define ID_PROJECT_NEW          40191  // new project dialog

@@ -4,6 +4,7 @@
 #include "files/file_io_win.h"
 #include "files/open_save_win.h"
 #include "prefs/extension_list.h"
+#include "project/project_session_win.h"
 #include "resources/ids.h"
 #include "search/search_dialogs_win.h"
 #include "shell/app_win.h"
@@ -50,7 +51,7 @@ int QuilletMain(HINSTANCE instance, const char* commandLine, int show) {
   JoinClipboardChain();
   ShowWindow(g_app.frame, g_app.settings.IsWindowMax ? SW_SHOWMAXIMIZED : show);
   UpdateWindow(g_app.frame);
-  for (const std::string& path : paths) OpenFileByPath(path);
+  for (const std::string& path : paths) OpenPathFromShell(path);  // a project file opens its project
   bool restored = OfferRecovery();
   if (paths.empty() && !restored) CreateTextDocumentWindow(std::string(), DocumentKind::kText, kTabColourGrey, nullptr);
   const int code = RunMessageLoop();
@@ -66,6 +67,7 @@ void ShutDown() {
   SaveSettingsAtShutdown();
   g_app.mainMenu.reset();
   g_app.recentFilesMenu = nullptr;
+  g_app.recentProjectsMenu = nullptr;
   g_app.fonts = AppFonts();
   g_app.programIcon.reset();
   g_app.designerIcon.reset();

@@ -4,7 +4,6 @@
 #include "shell/app_seams_win.h"
 #include "shell/frame_commands_win.h"
 #include "shell/frame_win.h"
-#include "shell/project_seams_win.h"
 
 bool OfferRecovery() { return false; }
 void StartBackup() {}
@@ -13,10 +12,7 @@ void CreateClassViewState() {}
 void FreeClassViewState() {}
 bool ClassViewScanRunning() { return false; }
 
-bool ProjectIsOpen() { return false; }
-bool CloseProject() { return true; }
 void RequestCloseAfterClassViewScan() {}
-void SaveProject() {}
 
 bool DesignerPropertyDialogsTakeMessage(MSG*) { return false; }
 void DestroyFrameImageLists() {}

@@ -23,6 +23,8 @@ void SaveSettingsAtShutdown();
 void CreateClassViewState();
 void FreeClassViewState();
 bool ClassViewScanRunning();
+// Asks a running class-view scan to post WM_CLOSE to the frame when it ends.
+void RequestCloseAfterClassViewScan();
 
 // Theme list: built at start-up (active theme copied into the colours), freed at shutdown.
 void LoadThemesAtStartUp();

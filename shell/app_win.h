@@ -10,6 +10,8 @@
 #include "platform/win_types.h"
 #include "prefs/theme_colours.h"
 #include "prefs/theme_list.h"
+#include "project/project_state.h"
+#include "project/work_state.h"
 #include "shell/document_table.h"
 #include "shell/editor_settings.h"
 
@@ -61,6 +63,7 @@ struct App {
   IconHandle designerIcon;
   std::unique_ptr<MenuObject> mainMenu;
   HMENU recentFilesMenu = nullptr;  // inside mainMenu
+  HMENU recentProjectsMenu = nullptr;  // inside mainMenu
   ContextMenus menus;
   HACCEL accel = nullptr;  // a resource: freed with its library
   UINT RadClipboardFormat = 0;
@@ -68,6 +71,10 @@ struct App {
   ThemeList themes;
   ThemeColours colours;
   DocumentTable docs;
+  // The open project (none while its name is empty) and the project view's
+  // state its work-state file keeps.
+  ProjectState project;
+  WorkState projectView;
   std::string RecoveryDir;
 
   HWND frame = nullptr;  // the Wrenfold window

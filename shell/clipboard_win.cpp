@@ -97,3 +97,33 @@ bool GetClipboardTextForPaste(std::string& text, std::string& lossNotice) {
 bool ClipboardHasText() {
   return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT);
 }
+
+bool PutBytesOnClipboard(UINT format, const std::string& bytes) {
+  if (!format) return false;
+  GlobalMemory block(GlobalAlloc(GMEM_MOVEABLE, bytes.size() ? bytes.size() : 1));
+  if (!block) return false;
+  {
+    GlobalLockGuard lock(block.get());
+    if (!lock.get()) return false;
+    std::memcpy(lock.get(), bytes.data(), bytes.size());
+  }
+  OpenedClipboard clipboard(g_app.frame);
+  if (!clipboard.ok()) return false;
+  EmptyClipboard();
+  if (!SetClipboardData(format, block.get())) return false;
+  block.release();
+  return true;
+}
+
+bool GetClipboardBytes(UINT format, std::string& bytes) {
+  if (!format || !IsClipboardFormatAvailable(format)) return false;
+  OpenedClipboard clipboard(g_app.frame);
+  if (!clipboard.ok()) return false;
+  HANDLE data = GetClipboardData(format);
+  if (!data) return false;
+  GlobalLockGuard lock(data);
+  const char* p = static_cast<const char*>(lock.get());
+  if (!p) return false;
+  bytes.assign(p, GlobalSize(data));
+  return true;
+}

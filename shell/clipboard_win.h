@@ -12,3 +12,7 @@ bool GetClipboardText(std::string& text);
 // Quillet copy. lossNotice tells what could not be kept (empty when nothing).
 bool GetClipboardTextForPaste(std::string& text, std::string& lossNotice);
 bool ClipboardHasText();
+// A block of bytes in a registered format, and the whole block of one back
+// (the clipboard may round its size up); false when busy or absent.
+bool PutBytesOnClipboard(UINT format, const std::string& bytes);
+bool GetClipboardBytes(UINT format, std::string& bytes);

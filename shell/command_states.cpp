@@ -61,9 +61,17 @@ void CompileCommandStates(const CommandContext& ctx, CommandStates& out) {
   for (int id : {ID_BUILD_DEBUGRUN, ID_BUILD_RELEASE, ID_BUILD_DEBUG}) Set(out, id, enable);
 }
 
+// Opening and creating a project is always possible; everything else needs one.
+void ProjectCommandStates(const CommandContext& ctx, CommandStates& out) {
+  for (int id : {ID_PROJECT_CLOSE, ID_PROJECT_SAVE, ID_PROJECT_OPTIONS, ID_PV_FILEPROPS, ID_PV_OPENFILE, ID_PV_ADDFILE,
+                 ID_PV_REMOVEFILE, ID_PV_OPENMATERIAL, ID_PV_DELETEMATERIAL, ID_PV_NEWWINDOW, ID_PV_GOTOCLASS,
+                 ID_PV_CHANGEID, ID_PV_ADDICON, ID_PV_NEWMENU, ID_PV_MAINICON, ID_PV_ADDBITMAP, ID_PV_ADDCURSOR})
+    Set(out, id, ctx.projectOpen);
+}
+
 void ComputeCommandStates(const CommandContext& ctx, CommandStates& out) {
   out.clear();
   for (auto group : {FileCommandStates, EditCommandStates, SearchCommandStates, ConversionCommandStates,
-                     PrintCommandStates, CompileCommandStates})
+                     PrintCommandStates, CompileCommandStates, ProjectCommandStates})
     group(ctx, out);
 }

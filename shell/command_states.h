@@ -30,6 +30,7 @@ void SearchCommandStates(const CommandContext& ctx, CommandStates& out);
 void ConversionCommandStates(const CommandContext& ctx, CommandStates& out);
 void PrintCommandStates(const CommandContext& ctx, CommandStates& out);
 void CompileCommandStates(const CommandContext& ctx, CommandStates& out);
+void ProjectCommandStates(const CommandContext& ctx, CommandStates& out);
 
 // Every group's states, each command once, into out (its storage is reused:
 // a refresh after every keystroke allocates nothing).

@@ -9,7 +9,7 @@
 #include "shell/doc_windows_win.h"
 #include "shell/frame_win.h"
 #include "shell/menu_object_win.h"
-#include "shell/project_seams_win.h"
+#include "project/project_session_win.h"
 #include "shell/rebar_win.h"
 
 namespace {
@@ -22,7 +22,7 @@ constexpr CommandRange kTextIds[] = {
     {ID_CONV_LOWER, ID_CONV_SPACE2TAB}, {ID_CONV_QUOTEWRAP, ID_CONV_WRAP}, {ID_TOOL_CHARCOUNT, ID_TOOL_CHARCOUNTSEL},
 };
 constexpr CommandRange kFileIds[] = {
-    {ID_RECENT_FILE_FIRST, ID_RECENT_PROJECT_LAST}, {ID_FILE_NEW, ID_FILE_CLOSE}, {ID_FILE_SAVE, ID_FILE_SAVEAS},
+    {ID_RECENT_FILE_FIRST, ID_RECENT_FILE_LAST}, {ID_FILE_NEW, ID_FILE_CLOSE}, {ID_FILE_SAVE, ID_FILE_SAVEAS},
     {ID_FILE_SAVEALL, ID_FILE_SAVEALL}, {ID_FILE_ENCODING, ID_FILE_ENCODING},
 };
 constexpr CommandRange kSearchIds[] = {
@@ -35,10 +35,17 @@ constexpr CommandRange kShellIds[] = {
 };
 constexpr CommandRange kIconIds[] = {{ID_ICON_SELECT, ID_ICON_FILLEDRECT}};
 constexpr CommandRange kUnbuiltIds[] = {
-    {ID_VIEW_BAND1, ID_VIEW_BAND3}, {ID_TOOL_OPTIONS, ID_TOOL_OPTIONS}, {ID_PROJECT_OPEN, ID_PROJECT_SAVE},
+    {ID_VIEW_BAND1, ID_VIEW_BAND3}, {ID_TOOL_OPTIONS, ID_TOOL_OPTIONS},
     {ID_PROJECT_OPTIONS, ID_PROJECT_OPTIONS}, {ID_BUILD_DEBUGRUN, ID_BUILD_DEBUGRUN}, {ID_BUILD_RELEASE, ID_BUILD_RELEASE},
     {ID_BUILD_DEBUG, ID_BUILD_DEBUG}, {ID_VIEW_NOGRIPPER, ID_VIEW_NOGRIPPER}, {ID_VIEW_BAND4, ID_VIEW_RESETBANDS},
     {ID_SEARCH_WEB, ID_VIEW_BAND5}, {ID_FILE_PRINT, ID_FILE_PRINT}, {ID_FILE_PAGESETUP, ID_FILE_PREVIEW},
+};
+
+constexpr CommandRange kProjectIds[] = {
+    {ID_RECENT_PROJECT_FIRST, ID_RECENT_PROJECT_LAST}, {ID_PROJECT_OPEN, ID_PROJECT_SAVE}, {ID_PV_ADDFILE, ID_PV_REMOVEFILE},
+    {ID_PV_DELETEMATERIAL, ID_PV_DELETEMATERIAL}, {ID_PV_NEWWINDOW, ID_PV_NEWWINDOW}, {ID_PV_CHANGEID, ID_PV_CHANGEID},
+    {ID_PV_ADDICON, ID_PV_ADDICON}, {ID_PV_MAINICON, ID_PV_MAINICON}, {ID_PV_ADDBITMAP, ID_PV_ADDCURSOR},
+    {ID_PROJECT_NEW, ID_PROJECT_NEW},
 };
 
 template <size_t N>
@@ -53,6 +60,7 @@ const CommandGroup kGroups[] = {
     {"search", kSearchIds, Count(kSearchIds), HandleSearchCommand},
     {"shell", kShellIds, Count(kShellIds), HandleShellCommand},
     {"icons", kIconIds, Count(kIconIds), HandleIconCommand},
+    {"project", kProjectIds, Count(kProjectIds), HandleProjectCommand},
     {"unbuilt", kUnbuiltIds, Count(kUnbuiltIds), HandleUnbuiltCommand},
 };
 

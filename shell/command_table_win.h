@@ -36,4 +36,5 @@ bool HandleFileCommand(UINT id);      // new, open, close, save, encoding, recen
 bool HandleSearchCommand(UINT id);    // find, replace, find next
 bool HandleShellCommand(UINT id);     // exit, view, tabs, help
 bool HandleIconCommand(UINT id);      // the icon editor's tools
+bool HandleProjectCommand(UINT id);   // new, open, close, save, recent projects, files, windows, resources
 bool HandleUnbuiltCommand(UINT id);   // commands of subsystems that are not built yet

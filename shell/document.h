@@ -34,4 +34,7 @@ class Document {
   // The kind-specific part of the command context: selection, undo, redo and
   // what the clipboard offers this kind.
   virtual void FillCommandContext(CommandContext& ctx) const = 0;
+  // A window-design or menu document: the name of the definition it shows;
+  // empty for the other kinds.
+  virtual std::string DefinitionName() const { return std::string(); }
 };

@@ -10,7 +10,7 @@
 #include "shell/doc_windows_win.h"
 #include "shell/frame_commands_win.h"
 #include "shell/frame_win.h"
-#include "shell/project_seams_win.h"
+#include "project/project_session_win.h"
 #include "shell/rebar_win.h"
 #include "shell/tab_bar_win.h"
 

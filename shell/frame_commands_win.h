@@ -17,7 +17,7 @@ void StoreWindowPlacement();
 void OnCompilerSourcePosition(int line);
 // Right click on the tab bar.
 void ShowTabContextMenu();
-// WM_INITMENU: the recent-files submenu from the file history.
+// WM_INITMENU: the recent-files and recent-projects submenus from the histories.
 void RefreshRecentFilesMenu();
 // WM_MEASUREITEM / WM_DRAWITEM of menu items.
 LRESULT MenuOwnerDraw(UINT msg, LPARAM lp);

@@ -12,6 +12,7 @@
 #include "files/open_save_win.h"
 #include "files/paths.h"
 #include "platform/monitor_win.h"
+#include "project/project_session_win.h"
 #include "resources/ids.h"
 #include "search/match_list_dialog_win.h"
 #include "search/search_dialogs_win.h"
@@ -132,7 +133,7 @@ void FrameWindow::OnOpenHandedOver() {
   paths.swap(handedOver);
   if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
   SetForegroundWindow(hwnd);
-  for (const std::string& path : paths) OpenFileByPath(path);
+  for (const std::string& path : paths) OpenPathFromShell(path);
 }
 
 void FrameWindow::OnDockedViewsGone() {
@@ -313,7 +314,7 @@ void FrameWindow::OnDropFiles(HDROP drop) {
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
     char path[MAX_PATH] = {};
-    if (DragQueryFileA(drop, i, path, MAX_PATH)) OpenFileByPath(path);
+    if (DragQueryFileA(drop, i, path, MAX_PATH)) OpenPathFromShell(path);
   }
   DragFinish(drop);
 }

@@ -105,7 +105,8 @@ HWND BandChild(int id) {
         Parts().platform = MakeCombo(CBS_DROPDOWNLIST, 120);
         SendMessageA(Parts().platform, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Win32"));
         if (RunningUnderWow64()) SendMessageA(Parts().platform, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Win64"));
-        SendMessageA(Parts().platform, CB_SETCURSEL, 0, 0);
+        SendMessageA(Parts().platform, CB_SETCURSEL,
+                     g_app.project.IsOpen() ? BoxIndexOfPlatform(g_app.project.platform) : 0, 0);
       }
       return Parts().platform;
     case 5:
@@ -235,6 +236,16 @@ bool RebarCommand(UINT, UINT code, HWND control) {
     return true;
   }
   return control && control == Parts().webBox;
+}
+
+int PlatformBoxIndex() {
+  return Parts().platform ? static_cast<int>(SendMessageA(Parts().platform, CB_GETCURSEL, 0, 0)) : -1;
+}
+
+void SelectPlatformBox(int index) {
+  if (!Parts().platform) return;
+  SendMessageA(Parts().platform, CB_SETCURSEL, index, 0);
+  g_app.compilerName = PlatformBoxIndex() == 1 ? "Tarnwick64.exe" : "Tarnwick.exe";
 }
 
 void ToolbarEnable(UINT command, bool enabled) {

@@ -10,6 +10,10 @@ void DestroyRebar();
 LRESULT RebarNotify(NMHDR* nm);
 // CBN_SELCHANGE and the like from the rebar's controls; true when handled.
 bool RebarCommand(UINT id, UINT code, HWND control);
+// The compile-platform box's selection: -1 when there is no box or nothing
+// is selected. Selecting an index the box does not have leaves it empty.
+int PlatformBoxIndex();
+void SelectPlatformBox(int index);
 // Enables or greys a button of the main toolbar (no-op when it is absent).
 void ToolbarEnable(UINT command, bool enabled);
 // Tooltip text of a toolbar command, or null.

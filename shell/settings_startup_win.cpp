@@ -15,4 +15,5 @@ void SaveSettingsAtShutdown() { SaveUserSettings(g_app.settings, g_app.ProgramDi
 
 void RefreshRecentFilesMenu() {
   if (g_app.recentFilesMenu) FillRecentMenu(g_app.recentFilesMenu, g_app.settings.fileHistory);
+  if (g_app.recentProjectsMenu) FillRecentMenu(g_app.recentProjectsMenu, g_app.settings.projectHistory);
 }

@@ -171,8 +171,7 @@ bool HandleShellCommand(UINT id) {
 
 bool HandleUnbuiltCommand(UINT id) {
   switch (id) {
-    // Project and compile commands have states and help texts but no action in the frame.
-    case ID_PROJECT_OPEN: case ID_PROJECT_CLOSE: case ID_PROJECT_SAVE:
+    // Compile commands have states and help texts but no action in the frame.
     case ID_BUILD_DEBUGRUN: case ID_BUILD_RELEASE: case ID_BUILD_DEBUG:
       return true;
   }

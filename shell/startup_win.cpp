@@ -40,7 +40,10 @@ void BuildMainMenu() {
     if (MenuItemRecord* history = top->submenu->FindByText("FileHistory")) {
       top->submenu->SetItemText(history, "最近使ったファイル(&F)");
       g_app.recentFilesMenu = history->submenu ? history->submenu->handle() : nullptr;
-      break;
+    }
+    if (MenuItemRecord* history = top->submenu->FindByText("ProjectHistory")) {
+      top->submenu->SetItemText(history, "最近使ったプロジェクト(&J)");
+      g_app.recentProjectsMenu = history->submenu ? history->submenu->handle() : nullptr;
     }
   }
   if (g_app.iconLib) {
@@ -82,6 +85,7 @@ bool LoadPalette() {
 bool StartUp(HINSTANCE instance) {
   // The frame's object of a previous run (tests start up again and again).
   g_app.frameWindow.reset();
+  g_app.project.Clear();
   g_app.instance = instance;
   // A missing resource library only means missing resources.
   g_app.resLib.reset(LoadAncillaryDll(std::string(), "res.dll"));

@@ -60,6 +60,12 @@ window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1;
 
 # True when the frame's title is exactly TEXT.
 title_is() { [ "$(xdotool getwindowname "$E2E_WIN" 2>/dev/null)" = "$1" ]; }
+# True when the frame's title names NAME after "Quillet - ".
+title_names() {
+  local t
+  t="$(xdotool getwindowname "$E2E_WIN" 2>/dev/null)"
+  [[ "$t" == "Quillet - "*"$1"* ]]
+}
 
 # Starts Quillet with the given arguments (Windows paths) and waits for its
 # frame and, with files, for the last of them to be on top.
@@ -68,14 +74,16 @@ start_quillet() {
   E2E_PID=$!
   wait_until 30 frame_up || fail "the frame window did not appear"
   if [ $# -gt 0 ]; then
+    # "Quillet - [name.txt]" for a file, "Quillet - Name" for a project.
     local last="${!#}"
-    wait_until 30 title_is "Quillet - [${last##*\\}]" || fail "${last##*\\} did not open"
+    last="${last##*\\}"
+    wait_until 30 title_names "${last%.*}" || fail "$last did not open"
   fi
   sleep 0.3
   focus_frame
 }
 frame_up() {
-  E2E_WIN=$(window_named '^Quillet( - \[.*\])?$')
+  E2E_WIN=$(window_named '^Quillet( - .*)?$')
   [ -n "$E2E_WIN" ]
 }
 focus_frame() {

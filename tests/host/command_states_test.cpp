@@ -118,3 +118,26 @@ TEST(CommandStates, EveryConversionFollowsTheSelection) {
       EXPECT_EQ(states.at(id), selection) << id;
   }
 }
+
+TEST(CommandStates, ProjectCommandsNeedAnOpenProjectButOpeningAndCreatingDoNot) {
+  const int needsProject[] = {ID_PROJECT_CLOSE, ID_PROJECT_SAVE,      ID_PROJECT_OPTIONS, ID_PV_FILEPROPS,
+                              ID_PV_OPENFILE,   ID_PV_ADDFILE,        ID_PV_REMOVEFILE,   ID_PV_OPENMATERIAL,
+                              ID_PV_DELETEMATERIAL, ID_PV_NEWWINDOW,  ID_PV_GOTOCLASS,    ID_PV_CHANGEID,
+                              ID_PV_ADDICON,    ID_PV_NEWMENU,        ID_PV_MAINICON,     ID_PV_ADDBITMAP,
+                              ID_PV_ADDCURSOR};
+  for (DocumentKind kind : {DocumentKind::kNone, DocumentKind::kSource, DocumentKind::kWindowDesign}) {
+    for (bool project : {false, true}) {
+      CommandContext c;
+      c.kind = kind;
+      c.projectOpen = project;
+      const std::map<int, bool> states = StatesOf(c);
+      for (int id : needsProject) {
+        ASSERT_EQ(states.count(id), 1u) << id;
+        EXPECT_EQ(states.at(id), project) << id;
+      }
+      // No state means never greyed.
+      EXPECT_EQ(states.count(ID_PROJECT_OPEN), 0u);
+      EXPECT_EQ(states.count(ID_PROJECT_NEW), 0u);
+    }
+  }
+}

@@ -184,6 +184,29 @@ TEST(ProjectControls, PastingMovesRenamesAndSelects) {
   EXPECT_EQ(target.controls[4].name, "Edit1");
 }
 
+TEST(ProjectControls, ACutBlockPastesBackInPlace) {
+  WindowDef w = WindowWith({"A", "B"});
+  w.controls[0].x = 40;
+  w.controls[0].y = 30;
+  w.controls[1].x = INT32_MIN + 5;
+  w.controls[1].y = 0;
+  const std::string cut = BuildControlClipboard(w, {0, 1}, -17, -10);
+  std::vector<ControlDef> parsed;
+  ASSERT_TRUE(ParseControlClipboard(cut, parsed));
+  ASSERT_EQ(parsed.size(), 2u);
+  EXPECT_EQ(parsed[1].x, 23);  // A, last in the block
+  EXPECT_EQ(parsed[1].y, 20);
+  EXPECT_EQ(parsed[0].x, INT32_MIN);  // saturates instead of wrapping
+  EXPECT_EQ(parsed[0].cx, 12);        // sizes are not moved
+
+  WindowDef emptied = WindowWith({});
+  ASSERT_EQ(PasteControls(emptied, cut).size(), 2u);
+  EXPECT_EQ(emptied.controls[1].name, "A");
+  EXPECT_EQ(emptied.controls[1].x, 40);
+  EXPECT_EQ(emptied.controls[1].y, 30);
+  EXPECT_EQ(emptied.controls[0].y, 0);
+}
+
 TEST(ProjectControls, ForeignBlocksAreRefusedWhole) {
   WindowDef source = WindowWith({"A"});
   const std::string good = BuildControlClipboard(source, {0});

@@ -9,10 +9,11 @@
 namespace {
 MessageBoxRecorder* g_recorder = nullptr;
 
-int RecordingBox(HWND, const char* text, const char* caption, unsigned) {
+int RecordingBox(HWND, const char* text, const char* caption, unsigned type) {
   MessageBoxRecorder* r = g_recorder;
   r->texts.push_back(text ? text : "");
   r->captions.push_back(caption ? caption : "");
+  r->types.push_back(type);
   const size_t i = r->texts.size() - 1;
   return i < r->answers.size() ? r->answers[i] : r->answer;
 }

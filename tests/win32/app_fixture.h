@@ -34,6 +34,7 @@ struct MessageBoxRecorder {
   ~MessageBoxRecorder();
   std::vector<std::string> texts;
   std::vector<std::string> captions;
+  std::vector<unsigned> types;  // buttons and icon (MB_...)
   std::vector<int> answers;  // answers given in order; when it runs out, `answer` is used
   int answer;
 };

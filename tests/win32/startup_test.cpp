@@ -56,13 +56,15 @@ TEST(StartUp, MainMenuAndContextMenusComeFromTheResourceLibrary) {
   ASSERT_GT(expected.size(), 40u);
   for (std::string& text : expected)
     if (text == "FileHistory") text = "最近使ったファイル(&F)";
+    else if (text == "ProjectHistory") text = "最近使ったプロジェクト(&J)";
   std::vector<std::string> actual;
   CollectMenuTexts(*g_app.mainMenu, actual);
-  // The recent-files submenu holds run-time entries only.
+  // The recent-files and recent-projects submenus hold run-time entries only.
   expected.erase(std::remove(expected.begin(), expected.end(), std::string("なし")), expected.end());
   actual.erase(std::remove(actual.begin(), actual.end(), std::string("なし")), actual.end());
   EXPECT_EQ(actual, expected);
   EXPECT_NE(g_app.recentFilesMenu, nullptr);
+  EXPECT_NE(g_app.recentProjectsMenu, nullptr);
   EXPECT_NE(g_app.menus.editor.sub, nullptr);
   EXPECT_NE(g_app.menus.tabColour, nullptr);
   EXPECT_EQ(GetMenuItemID(g_app.menus.tabColour, 0), static_cast<UINT>(ID_TABCOLOR_RED));
