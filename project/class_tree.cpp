@@ -1,0 +1,215 @@
+#include "project/class_tree.h"
+
+#include <algorithm>
+#include <cstring>
+#include <unordered_map>
+
+#include "platform/sjis.h"
+
+namespace {
+
+unsigned char Fold(unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c; }
+
+bool TextLess(const std::string& a, const std::string& b) { return CompareClassItemText(a, b) < 0; }
+
+ClassNodeId Alloc(ClassTreeShape& shape) {
+  if (shape.nodes.empty()) shape.nodes.emplace_back();  // id 0 is no item
+  ClassNodeId id;
+  if (!shape.freeIds.empty()) {
+    id = shape.freeIds.back();
+    shape.freeIds.pop_back();
+  } else {
+    id = static_cast<ClassNodeId>(shape.nodes.size());
+    shape.nodes.emplace_back();
+  }
+  shape.nodes[id] = ClassNode();
+  shape.nodes[id].live = true;
+  return id;
+}
+
+void FreeSubtree(ClassTreeShape& shape, ClassNodeId id) {
+  std::vector<ClassNodeId> children;
+  children.swap(shape.nodes[id].children);
+  for (ClassNodeId child : children) FreeSubtree(shape, child);
+  shape.nodes[id] = ClassNode();
+  shape.freeIds.push_back(id);
+}
+
+// Inserts the item and its children in order; returns its id.
+ClassNodeId InsertSubtree(ClassTreeShape& shape, ClassNodeId parent, ClassNodeId after, const WantedItem& item,
+                          std::vector<ClassTreeOp>& ops) {
+  const ClassNodeId id = Alloc(shape);
+  ClassNode& node = shape.nodes[id];
+  node.text = item.text;
+  node.image = item.image;
+  node.origin = item.origin;
+  node.parent = parent;
+  ClassTreeOp op;
+  op.kind = ClassTreeOpKind::kInsert;
+  op.id = id;
+  op.parent = parent;
+  op.after = after;
+  op.text = item.text;
+  op.image = item.image;
+  ops.push_back(std::move(op));
+  std::vector<ClassNodeId> children;
+  children.reserve(item.children.size());
+  ClassNodeId previous = 0;
+  for (const WantedItem& child : item.children) {
+    previous = InsertSubtree(shape, id, previous, child, ops);
+    children.push_back(previous);
+  }
+  shape.nodes[id].children = std::move(children);
+  return id;
+}
+
+void PushUpdate(ClassTreeShape& shape, ClassNodeId id, const WantedItem& item, std::vector<ClassTreeOp>& ops) {
+  ClassNode& node = shape.nodes[id];
+  node.origin = item.origin;
+  if (node.text == item.text && node.image == item.image) return;
+  node.text = item.text;
+  node.image = item.image;
+  ClassTreeOp op;
+  op.kind = ClassTreeOpKind::kUpdate;
+  op.id = id;
+  op.parent = node.parent;
+  op.text = item.text;
+  op.image = item.image;
+  ops.push_back(std::move(op));
+}
+
+}  // namespace
+
+ClassOrigin MakeClassOrigin(int file, int block, int member) {
+  auto field = [](int v, int bits) { return static_cast<uint64_t>(std::clamp(v, 0, (1 << bits) - 1)); };
+  return (field(file, 24) << 40) | (field(block, 20) << 20) | field(member, 20);
+}
+
+int CompareClassItemText(std::string_view a, std::string_view b) {
+  const size_t n = std::min(a.size(), b.size());
+  bool trailA = false, trailB = false;
+  for (size_t i = 0; i < n; ++i) {
+    const unsigned char ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[i]);
+    const unsigned char fa = trailA ? ca : Fold(ca), fb = trailB ? cb : Fold(cb);
+    if (fa != fb) return fa < fb ? -1 : 1;
+    trailA = !trailA && IsSjisLead(ca) && i + 1 < a.size();
+    trailB = !trailB && IsSjisLead(cb) && i + 1 < b.size();
+  }
+  if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+  const int raw = n ? std::memcmp(a.data(), b.data(), n) : 0;
+  return raw < 0 ? -1 : raw > 0 ? 1 : 0;
+}
+
+void SortWantedItems(std::vector<WantedItem>& items) {
+  std::sort(items.begin(), items.end(),
+            [](const WantedItem& x, const WantedItem& y) { return CompareClassItemText(x.text, y.text) < 0; });
+  for (WantedItem& item : items) SortWantedItems(item.children);
+}
+
+ClassNodeId ClassTreeShape::FindChild(ClassNodeId parent, std::string_view text) const {
+  if (parent >= nodes.size()) return 0;
+  const std::vector<ClassNodeId>& list = nodes[parent].children;
+  auto it = std::lower_bound(list.begin(), list.end(), text, [&](ClassNodeId id, std::string_view t) {
+    return CompareClassItemText(nodes[id].text, t) < 0;
+  });
+  return (it != list.end() && nodes[*it].text == text) ? *it : 0;
+}
+
+void DiffClassTree(ClassTreeShape& shape, const WantedItem& wanted, std::vector<ClassTreeOp>& ops) {
+  if (shape.root == 0) {
+    shape.root = InsertSubtree(shape, 0, 0, wanted, ops);
+    ClassTreeOp expand;
+    expand.kind = ClassTreeOpKind::kExpand;
+    expand.id = shape.root;
+    ops.push_back(std::move(expand));
+    return;
+  }
+  PushUpdate(shape, shape.root, wanted, ops);
+  DiffClassChildren(shape, shape.root, wanted.children, nullptr, ops);
+}
+
+void DiffClassChildren(ClassTreeShape& shape, ClassNodeId parent, const std::vector<WantedItem>& wanted,
+                       const std::vector<std::string>* scope, std::vector<ClassTreeOp>& ops) {
+  auto inScope = [&](const std::string& text) {
+    return !scope || std::binary_search(scope->begin(), scope->end(), text, TextLess);
+  };
+  const std::vector<ClassNodeId> current = shape.nodes[parent].children;
+
+  // Items that keep their text keep their item.
+  std::vector<ClassNodeId> matchOf(wanted.size(), 0);
+  std::vector<ClassNodeId> gone;
+  size_t i = 0, j = 0;
+  while (i < current.size()) {
+    const std::string& text = shape.nodes[current[i]].text;
+    const int cmp = j < wanted.size() ? CompareClassItemText(text, wanted[j].text) : -1;
+    if (cmp == 0) {
+      matchOf[j++] = current[i++];
+    } else if (cmp < 0) {
+      if (inScope(text)) gone.push_back(current[i]);
+      ++i;
+    } else {
+      ++j;
+    }
+  }
+
+  // An item gone and a new one from the same place: a rename in place.
+  bool renamed = false;
+  if (!gone.empty()) {
+    std::unordered_map<ClassOrigin, size_t> goneAt;
+    for (size_t k = 0; k < gone.size(); ++k) goneAt.emplace(shape.nodes[gone[k]].origin, k);
+    for (size_t w = 0; w < wanted.size() && !goneAt.empty(); ++w) {
+      if (matchOf[w]) continue;
+      auto it = goneAt.find(wanted[w].origin);
+      if (it == goneAt.end()) continue;
+      matchOf[w] = gone[it->second];
+      gone[it->second] = 0;
+      goneAt.erase(it);
+      renamed = true;
+    }
+  }
+  std::sort(gone.begin(), gone.end());
+  std::vector<ClassNodeId> rest;
+  rest.reserve(current.size());
+  for (ClassNodeId id : current) {
+    if (!std::binary_search(gone.begin(), gone.end(), id)) rest.push_back(id);
+  }
+  for (ClassNodeId id : gone) {
+    if (id == 0) continue;
+    ClassTreeOp op;
+    op.kind = ClassTreeOpKind::kRemove;
+    op.id = id;
+    op.parent = parent;
+    ops.push_back(std::move(op));
+    FreeSubtree(shape, id);
+  }
+  for (size_t w = 0; w < wanted.size(); ++w) {
+    if (matchOf[w]) PushUpdate(shape, matchOf[w], wanted[w], ops);
+  }
+  if (renamed) {
+    std::sort(rest.begin(), rest.end(),
+              [&](ClassNodeId x, ClassNodeId y) { return CompareClassItemText(shape.nodes[x].text, shape.nodes[y].text) < 0; });
+    ClassTreeOp op;
+    op.kind = ClassTreeOpKind::kSortChildren;
+    op.parent = parent;
+    op.order = rest;
+    ops.push_back(std::move(op));
+  }
+
+  // Walk the wanted order: kept items are compared below, new ones inserted
+  // after the item that precedes them.
+  std::vector<ClassNodeId> merged;
+  merged.reserve(rest.size() + wanted.size());
+  size_t r = 0;
+  for (size_t w = 0; w < wanted.size(); ++w) {
+    if (matchOf[w]) {
+      while (r < rest.size() && rest[r] != matchOf[w]) merged.push_back(rest[r++]);
+      if (r < rest.size()) merged.push_back(rest[r++]);
+      DiffClassChildren(shape, matchOf[w], wanted[w].children, nullptr, ops);
+    } else {
+      while (r < rest.size() && CompareClassItemText(shape.nodes[rest[r]].text, wanted[w].text) < 0) merged.push_back(rest[r++]);
+      merged.push_back(InsertSubtree(shape, parent, merged.empty() ? 0 : merged.back(), wanted[w], ops));
+    }
+  }
+  while (r < rest.size()) merged.push_back(rest[r++]);
+  shape.nodes[parent].children = std::move(merged);
+}
