@@ -11,6 +11,7 @@
 namespace {
 
 using lang::EqualsNoCase;
+using namespace std::string_view_literals;
 
 bool IsIdentChar(unsigned char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '.';
@@ -100,8 +101,8 @@ std::string_view ReadWord(Cursor& c) {
   return std::string_view(s, static_cast<size_t>(c.p - s));
 }
 
-bool IsAnyOf(std::string_view word, std::initializer_list<const char*> keywords) {
-  for (const char* k : keywords) {
+bool IsAnyOf(std::string_view word, std::initializer_list<std::string_view> keywords) {
+  for (std::string_view k : keywords) {
     if (EqualsNoCase(word, k)) return true;
   }
   return false;
@@ -166,14 +167,14 @@ BodyEnd SkipBody(Cursor& c) {
   for (;;) {
     SkipSpace(c);
     if (c.AtEnd()) return BodyEnd::kText;
-    if (EqualsNoCase(ReadWord(c), "End")) {
+    if (EqualsNoCase(ReadWord(c), "End"sv)) {
       c.SkipBlanks();
       const std::string_view what = ReadWord(c);
-      if (IsAnyOf(what, {"Sub", "Function"})) {
+      if (IsAnyOf(what, {"Sub"sv, "Function"sv})) {
         SkipStatementRest(c);
         return BodyEnd::kProcedure;
       }
-      if (IsAnyOf(what, {"Class", "Interface", "Type"})) {
+      if (IsAnyOf(what, {"Class"sv, "Interface"sv, "Type"sv})) {
         SkipStatementRest(c);
         return BodyEnd::kBlock;
       }
@@ -187,8 +188,8 @@ ClassBlock ParseBlockAt(Cursor& c) {
   ClassBlock block;
   block.place = c.Place();
   const std::string_view keyword = ReadWord(c);
-  block.kind = EqualsNoCase(keyword, "Type")        ? ClassBlockKind::kType
-               : EqualsNoCase(keyword, "Interface") ? ClassBlockKind::kInterface
+  block.kind = EqualsNoCase(keyword, "Type"sv)        ? ClassBlockKind::kType
+               : EqualsNoCase(keyword, "Interface"sv) ? ClassBlockKind::kInterface
                                                     : ClassBlockKind::kClass;
   MemberAccess access = block.kind == ClassBlockKind::kClass ? MemberAccess::kPrivate : MemberAccess::kPublic;
 
@@ -204,9 +205,9 @@ ClassBlock ParseBlockAt(Cursor& c) {
     if (c.AtEnd()) break;
     const char* statement = c.p;
     const std::string_view first = ReadWord(c);
-    if (EqualsNoCase(first, "End")) {
+    if (EqualsNoCase(first, "End"sv)) {
       c.SkipBlanks();
-      const bool closes = IsAnyOf(ReadWord(c), {"Class", "Interface", "Type"});
+      const bool closes = IsAnyOf(ReadWord(c), {"Class"sv, "Interface"sv, "Type"sv});
       SkipStatementRest(c);
       if (closes) {
         block.end = c.Pos();
@@ -215,17 +216,17 @@ ClassBlock ParseBlockAt(Cursor& c) {
       continue;
     }
     MemberKind kind = MemberKind::kData;
-    if (IsAnyOf(first, {"Abstract", "Virtual"}) && IsBlank(c.Peek())) {
-      kind = EqualsNoCase(first, "Abstract") ? MemberKind::kAbstract : MemberKind::kVirtual;
+    if (IsAnyOf(first, {"Abstract"sv, "Virtual"sv}) && IsBlank(c.Peek())) {
+      kind = EqualsNoCase(first, "Abstract"sv) ? MemberKind::kAbstract : MemberKind::kVirtual;
       c.SkipBlanks();
       const char* afterPrefix = c.p;
-      if (IsAnyOf(ReadWord(c), {"Function", "Sub"}) && IsBlank(c.Peek())) {
+      if (IsAnyOf(ReadWord(c), {"Function"sv, "Sub"sv}) && IsBlank(c.Peek())) {
         c.SkipBlanks();
       } else {
         c.p = afterPrefix;
       }
-    } else if (IsAnyOf(first, {"Function", "Sub"})) {
-      kind = EqualsNoCase(first, "Sub") ? MemberKind::kSub : MemberKind::kFunction;
+    } else if (IsAnyOf(first, {"Function"sv, "Sub"sv})) {
+      kind = EqualsNoCase(first, "Sub"sv) ? MemberKind::kSub : MemberKind::kFunction;
       c.SkipBlanks();
     } else {
       c.p = statement;
@@ -239,11 +240,11 @@ ClassBlock ParseBlockAt(Cursor& c) {
     SkipStatementRest(c);
 
     if (kind == MemberKind::kData) {
-      if (EqualsNoCase(name, "Inherits")) continue;
-      if (EqualsNoCase(name, "Private")) access = MemberAccess::kPrivate;
-      if (EqualsNoCase(name, "Public")) access = MemberAccess::kPublic;
-      if (EqualsNoCase(name, "Protected")) access = MemberAccess::kProtected;
-      if (IsAnyOf(name, {"Private", "Public", "Protected"})) continue;
+      if (EqualsNoCase(name, "Inherits"sv)) continue;
+      if (EqualsNoCase(name, "Private"sv)) access = MemberAccess::kPrivate;
+      if (EqualsNoCase(name, "Public"sv)) access = MemberAccess::kPublic;
+      if (EqualsNoCase(name, "Protected"sv)) access = MemberAccess::kProtected;
+      if (IsAnyOf(name, {"Private"sv, "Public"sv, "Protected"sv})) continue;
     }
     if (!name.empty()) {
       while (!names.insert(name).second) name += ' ';
@@ -295,13 +296,13 @@ FileScan ScanFileText(std::string_view text, Newline lineEnd) {
     while (c.p < c.end && (IsBlank(static_cast<unsigned char>(*c.p)) || (*c.p >= '0' && *c.p <= '9'))) ++c.p;
     const char* wordStart = c.p;
     const std::string_view word = ReadWord(c);
-    if (IsAnyOf(word, {"Class", "Type", "Interface"})) {
+    if (IsAnyOf(word, {"Class"sv, "Type"sv, "Interface"sv})) {
       c.p = wordStart;
       scan.classes.push_back(ParseBlockAt(c));
-    } else if (IsAnyOf(word, {"Sub", "Function"})) {
+    } else if (IsAnyOf(word, {"Sub"sv, "Function"sv})) {
       c.SkipBlanks();
       std::string_view name = ReadWord(c);
-      if (EqualsNoCase(name, "Export")) {
+      if (EqualsNoCase(name, "Export"sv)) {
         c.SkipBlanks();
         name = ReadWord(c);
       }

@@ -39,8 +39,9 @@ void FreeSubtree(ClassTreeShape& shape, ClassNodeId id) {
 ClassNodeId InsertSubtree(ClassTreeShape& shape, ClassNodeId parent, ClassNodeId after, const WantedItem& item,
                           std::vector<ClassTreeOp>& ops) {
   const ClassNodeId id = Alloc(shape);
+  item.node = id;
   ClassNode& node = shape.nodes[id];
-  node.text = item.text;
+  node.text.assign(item.text);
   node.image = item.image;
   node.origin = item.origin;
   node.parent = parent;
@@ -49,7 +50,7 @@ ClassNodeId InsertSubtree(ClassTreeShape& shape, ClassNodeId parent, ClassNodeId
   op.id = id;
   op.parent = parent;
   op.after = after;
-  op.text = item.text;
+  op.text = node.text;
   op.image = item.image;
   ops.push_back(std::move(op));
   std::vector<ClassNodeId> children;
@@ -67,13 +68,13 @@ void PushUpdate(ClassTreeShape& shape, ClassNodeId id, const WantedItem& item, s
   ClassNode& node = shape.nodes[id];
   node.origin = item.origin;
   if (node.text == item.text && node.image == item.image) return;
-  node.text = item.text;
+  node.text.assign(item.text);
   node.image = item.image;
   ClassTreeOp op;
   op.kind = ClassTreeOpKind::kUpdate;
   op.id = id;
   op.parent = node.parent;
-  op.text = item.text;
+  op.text = node.text;
   op.image = item.image;
   ops.push_back(std::move(op));
 }
@@ -87,8 +88,15 @@ ClassOrigin MakeClassOrigin(int file, int block, int member) {
 
 int CompareClassItemText(std::string_view a, std::string_view b) {
   const size_t n = std::min(a.size(), b.size());
-  bool trailA = false, trailB = false;
-  for (size_t i = 0; i < n; ++i) {
+  // Bytes equal as they are are equal folded: start where they first differ.
+  // A byte there is a second byte when an odd run of lead-range bytes (the
+  // same in both texts) stands before it.
+  size_t i = 0;
+  while (i < n && a[i] == b[i]) ++i;
+  size_t run = 0;
+  while (run < i && IsSjisLead(static_cast<unsigned char>(a[i - 1 - run]))) ++run;
+  bool trailA = (run & 1) != 0, trailB = trailA;
+  for (; i < n; ++i) {
     const unsigned char ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[i]);
     const unsigned char fa = trailA ? ca : Fold(ca), fb = trailB ? cb : Fold(cb);
     if (fa != fb) return fa < fb ? -1 : 1;
@@ -124,6 +132,7 @@ void DiffClassTree(ClassTreeShape& shape, const WantedItem& wanted, std::vector<
     ops.push_back(std::move(expand));
     return;
   }
+  wanted.node = shape.root;
   PushUpdate(shape, shape.root, wanted, ops);
   DiffClassChildren(shape, shape.root, wanted.children, nullptr, ops);
 }
@@ -202,6 +211,7 @@ void DiffClassChildren(ClassTreeShape& shape, ClassNodeId parent, const std::vec
   size_t r = 0;
   for (size_t w = 0; w < wanted.size(); ++w) {
     if (matchOf[w]) {
+      wanted[w].node = matchOf[w];
       while (r < rest.size() && rest[r] != matchOf[w]) merged.push_back(rest[r++]);
       if (r < rest.size()) merged.push_back(rest[r++]);
       DiffClassChildren(shape, matchOf[w], wanted[w].children, nullptr, ops);

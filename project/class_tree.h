@@ -35,11 +35,14 @@ ClassOrigin MakeClassOrigin(int file, int block, int member);
 // bytes. Total: 0 only for identical texts.
 int CompareClassItemText(std::string_view a, std::string_view b);
 
+// Texts are views: what they view (the scans, a name list) outlives the diff.
 struct WantedItem {
-  std::string text;
+  std::string_view text;
   int image = 0;
   ClassOrigin origin = 0;
   std::vector<WantedItem> children;  // sorted by CompareClassItemText, texts unique
+  // Set by the diff: the item that shows it.
+  mutable ClassNodeId node = 0;
 };
 
 // Sorts items and, recursively, their children.

@@ -34,6 +34,25 @@ void RemoveFile(std::unordered_map<std::string, std::vector<int>>& index, const 
   if (list.empty()) index.erase(it);
 }
 
+// Sorts items by text and keeps only the first (in their order) of each
+// text; returns, for each item as it was, the index of the one that stands
+// for it now.
+std::vector<uint32_t> SortKeepingFirst(std::vector<WantedItem>& items) {
+  std::vector<uint32_t> order(items.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<uint32_t>(i);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](uint32_t x, uint32_t y) { return CompareClassItemText(items[x].text, items[y].text) < 0; });
+  std::vector<uint32_t> at(items.size());
+  std::vector<WantedItem> sorted;
+  sorted.reserve(items.size());
+  for (uint32_t i : order) {
+    if (sorted.empty() || sorted.back().text != items[i].text) sorted.push_back(std::move(items[i]));
+    at[i] = static_cast<uint32_t>(sorted.size() - 1);
+  }
+  items.swap(sorted);
+  return at;
+}
+
 void SortUnique(std::vector<std::string>& names) {
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return CompareClassItemText(a, b) < 0; });
   names.erase(std::unique(names.begin(), names.end()), names.end());
@@ -91,34 +110,109 @@ WantedItem ClassViewModel::GlobalItem(const std::string& name) const {
 
 void ClassViewModel::ReplaceAll(const std::string& projectName, std::vector<FileScan> files, ClassViewChanges& out) {
   files_ = std::move(files);
+  // Built by the first one-file scan: a scan of all files needs no index.
   classFiles_.clear();
   globalFiles_.clear();
+  indexed_ = false;
+
+  // One pass over the files in list order; the first declaration of a text
+  // under a parent gives its item's image and origin. Each declaration
+  // remembers the wanted item it lands in, so that its entry finds the tree
+  // item without a search.
+  constexpr uint32_t kNoClass = ~0u;
+  struct FileDecls {
+    std::vector<uint32_t> classes;  // per block: index into `classes` as built
+    std::vector<uint32_t> members;  // per member of a named block: index into its class's members as built
+  };
+  std::vector<FileDecls> decls(files_.size());
+  const std::string rootText = ClassViewRootText(projectName);
+  WantedItem root{rootText, ClassImage::kRoot, kFixedOrigin, {}};
+  WantedItem globals{kClassViewGlobalsText, ClassImage::kGroup, kFixedOrigin, {}};
+  std::vector<WantedItem>& classes = root.children;
+  std::unordered_map<std::string_view, uint32_t> classAt;
+  size_t items = 2, procCount = 0;
+  for (const FileScan& f : files_) procCount += f.globals.size();
+  globals.children.reserve(procCount);
+  for (size_t f = 0; f < files_.size(); ++f) {
+    const int file = static_cast<int>(f);
+    const std::vector<ClassBlock>& blocks = files_[f].classes;
+    FileDecls& d = decls[f];
+    d.classes.assign(blocks.size(), kNoClass);
+    for (size_t b = 0; b < blocks.size(); ++b) {
+      const ClassBlock& block = blocks[b];
+      if (block.name.empty()) continue;
+      const auto at = classAt.emplace(block.name, static_cast<uint32_t>(classes.size()));
+      if (at.second) classes.push_back(WantedItem{block.name, ClassImage::kClass, MakeClassOrigin(file, static_cast<int>(b), 0), {}});
+      d.classes[b] = at.first->second;
+      std::vector<WantedItem>& members = classes[at.first->second].children;
+      members.reserve(members.size() + block.members.size());
+      for (size_t m = 0; m < block.members.size(); ++m) {
+        d.members.push_back(static_cast<uint32_t>(members.size()));
+        members.push_back(WantedItem{block.members[m].name, MemberImage(block.members[m]),
+                                     MakeClassOrigin(file, static_cast<int>(b), static_cast<int>(m)), {}});
+      }
+      items += block.members.size();
+    }
+    const std::vector<GlobalProc>& procs = files_[f].globals;
+    for (size_t k = 0; k < procs.size(); ++k) {
+      globals.children.push_back(
+          WantedItem{procs[k].name, ClassImage::kPublicMethod, MakeClassOrigin(file, 0, static_cast<int>(k)), {}});
+    }
+  }
+  items += classes.size() + procCount;
+  std::vector<std::vector<uint32_t>> memberAt(classes.size());
+  for (size_t c = 0; c < classes.size(); ++c) memberAt[c] = SortKeepingFirst(classes[c].children);
+  const std::vector<uint32_t> procAt = SortKeepingFirst(globals.children);
+  const uint32_t groupAsBuilt = static_cast<uint32_t>(classes.size());
+  classes.push_back(std::move(globals));
+  const std::vector<uint32_t> classSorted = SortKeepingFirst(classes);
+  if (!HasTree()) {
+    out.ops.reserve(items + 1);
+    shape_.nodes.reserve(items + 1);
+  }
+  DiffClassTree(shape_, root, out.ops);
+
+  out.allFiles = true;
+  out.fileEntries.clear();
+  out.fileEntries.reserve(files_.size());
+  const WantedItem& group = root.children[classSorted[groupAsBuilt]];
+  size_t proc = 0;
+  for (size_t f = 0; f < files_.size(); ++f) {
+    const int file = static_cast<int>(f);
+    const FileScan& scan = files_[f];
+    ClassViewFileEntries e{file, std::string(), {}};
+    e.entries.reserve(scan.globals.size() + scan.classes.size() + decls[f].members.size());
+    size_t member = 0;
+    for (size_t b = 0; b < scan.classes.size(); ++b) {
+      const uint32_t built = decls[f].classes[b];
+      if (built == kNoClass) continue;
+      const ClassBlock& block = scan.classes[b];
+      const WantedItem& item = root.children[classSorted[built]];
+      e.entries.push_back(ClassViewEntry{file, item.node, block.place});
+      for (const ClassMember& m : block.members) {
+        const ClassNodeId node = item.children[memberAt[built][decls[f].members[member++]]].node;
+        e.entries.push_back(ClassViewEntry{file, node, m.place});
+      }
+    }
+    for (const GlobalProc& g : scan.globals) {
+      e.entries.push_back(ClassViewEntry{file, group.children[procAt[proc++]].node, g.place});
+    }
+    out.fileEntries.push_back(std::move(e));
+  }
+}
+
+void ClassViewModel::BuildIndex() {
   for (size_t f = 0; f < files_.size(); ++f) {
     for (const ClassBlock& c : files_[f].classes) {
       if (!c.name.empty()) AddFile(classFiles_, c.name, static_cast<int>(f));
     }
     for (const GlobalProc& g : files_[f].globals) AddFile(globalFiles_, g.name, static_cast<int>(f));
   }
-
-  WantedItem root{ClassViewRootText(projectName), ClassImage::kRoot, kFixedOrigin, {}};
-  WantedItem globals{kClassViewGlobalsText, ClassImage::kGroup, kFixedOrigin, {}};
-  globals.children.reserve(globalFiles_.size());
-  for (const auto& g : globalFiles_) globals.children.push_back(GlobalItem(g.first));
-  SortWantedItems(globals.children);
-  root.children.reserve(classFiles_.size() + 1);
-  root.children.push_back(std::move(globals));
-  for (const auto& c : classFiles_) root.children.push_back(ClassItem(c.first));
-  std::sort(root.children.begin(), root.children.end(),
-            [](const WantedItem& x, const WantedItem& y) { return CompareClassItemText(x.text, y.text) < 0; });
-  DiffClassTree(shape_, root, out.ops);
-
-  out.allFiles = true;
-  out.fileEntries.clear();
-  out.fileEntries.reserve(files_.size());
-  for (size_t f = 0; f < files_.size(); ++f) out.fileEntries.push_back(ClassViewFileEntries{static_cast<int>(f), std::string(), EntriesOf(static_cast<int>(f))});
+  indexed_ = true;
 }
 
 void ClassViewModel::ReplaceFile(int index, FileScan scan, ClassViewChanges& out) {
+  if (!indexed_) BuildIndex();
   FileScan old = std::move(files_[static_cast<size_t>(index)]);
   files_[static_cast<size_t>(index)] = std::move(scan);
   const FileScan& now = files_[static_cast<size_t>(index)];
@@ -152,19 +246,19 @@ void ClassViewModel::ReplaceFile(int index, FileScan scan, ClassViewChanges& out
 }
 
 std::vector<ClassViewEntry> ClassViewModel::EntriesOf(int file) const {
-  std::vector<ClassViewEntry> entries;
   const FileScan& scan = files_[static_cast<size_t>(file)];
+  std::vector<ClassViewEntry> entries;
   for (const ClassBlock& c : scan.classes) {
     if (c.name.empty()) continue;
     const ClassNodeId item = shape_.FindChild(shape_.root, c.name);
-    entries.push_back(ClassViewEntry{c.name, file, item, c.place});
+    entries.push_back(ClassViewEntry{file, item, c.place});
     for (const ClassMember& m : c.members) {
-      entries.push_back(ClassViewEntry{m.name, file, shape_.FindChild(item, m.name), m.place});
+      entries.push_back(ClassViewEntry{file, shape_.FindChild(item, m.name), m.place});
     }
   }
   const ClassNodeId globals = shape_.FindChild(shape_.root, kClassViewGlobalsText);
   for (const GlobalProc& g : scan.globals) {
-    entries.push_back(ClassViewEntry{g.name, file, shape_.FindChild(globals, g.name), g.place});
+    entries.push_back(ClassViewEntry{file, shape_.FindChild(globals, g.name), g.place});
   }
   return entries;
 }

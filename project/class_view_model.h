@@ -4,16 +4,17 @@
 // and the tree shape the view holds. A scan of one file recomputes only the
 // items that file declares (before or after) and the classes of those names.
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "project/class_scan.h"
 #include "project/class_tree.h"
 
-// Where a tree item was declared. One item may have several entries (a class
-// declared in two files); activating the item uses the first.
+// Where a tree item was declared (its name is the item's text). One item may
+// have several entries (a class declared in two files); activating the item
+// uses the first.
 struct ClassViewEntry {
-  std::string name;
   int fileIndex = 0;  // in the project's source list
   ClassNodeId item = 0;
   SourcePlace place;
@@ -58,10 +59,12 @@ class ClassViewModel {
   WantedItem ClassItem(const std::string& name) const;
   WantedItem GlobalItem(const std::string& name) const;
   std::vector<ClassViewEntry> EntriesOf(int file) const;
+  void BuildIndex();
 
   std::vector<FileScan> files_;
   // Name -> the files (ascending) that declare it.
   std::unordered_map<std::string, std::vector<int>> classFiles_;
   std::unordered_map<std::string, std::vector<int>> globalFiles_;
+  bool indexed_ = false;
   ClassTreeShape shape_;
 };

@@ -87,7 +87,7 @@ TEST(ClassScanWorker, ScansSnapshotsAndFilesOnDisk) {
   ASSERT_EQ(r->changes.fileEntries.size(), 3u);
   EXPECT_EQ(r->changes.fileEntries[1].path, "C:\\p\\b.sbp");
   ASSERT_EQ(r->changes.fileEntries[1].entries.size(), 3u);
-  EXPECT_EQ(r->changes.fileEntries[1].entries[2].name, "G");
+  EXPECT_EQ(view.items[r->changes.fileEntries[1].entries[2].item].text, "G");
   EXPECT_EQ(r->changes.fileEntries[1].entries[2].place.line, 4);  // the file's LF line ends count
   EXPECT_TRUE(r->changes.fileEntries[2].entries.empty());
   EXPECT_EQ(mail.TryTake(), nullptr);  // one result per job

@@ -12,8 +12,8 @@
 
 namespace {
 
-WantedItem W(std::string text, int image, ClassOrigin origin = 0, std::vector<WantedItem> children = {}) {
-  WantedItem w{std::move(text), image, origin, std::move(children)};
+WantedItem W(std::string_view text, int image, ClassOrigin origin = 0, std::vector<WantedItem> children = {}) {
+  WantedItem w{text, image, origin, std::move(children)};
   SortWantedItems(w.children);
   return w;
 }
@@ -138,10 +138,10 @@ const char* const kNames[] = {"A", "a", "B", "_x", "Zeta", "表", "\x83\x41", "\
 
 std::vector<WantedItem> RandomChildren(FuzzRandom& r, int depth) {
   std::vector<WantedItem> out;
-  std::set<std::string> seen;
+  std::set<std::string_view> seen;
   const int n = r.Uniform(0, depth == 0 ? 8 : 5);
   for (int i = 0; i < n; ++i) {
-    std::string text = kNames[r.Uniform(0, static_cast<int>(std::size(kNames)) - 1)];
+    const std::string_view text = kNames[r.Uniform(0, static_cast<int>(std::size(kNames)) - 1)];
     if (!seen.insert(text).second) continue;
     WantedItem w{text, r.Uniform(2, 7), static_cast<ClassOrigin>(r.Uniform(0, 4)), {}};
     if (depth == 0) w.children = RandomChildren(r, 1);

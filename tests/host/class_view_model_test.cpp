@@ -19,10 +19,11 @@ std::vector<FileScan> Scans(const std::vector<std::string>& texts) {
   return out;
 }
 
+// Each entry as the text of its item and its line.
 std::string EntryList(const ClassViewFileEntries& file, const ClassTreeShape& shape) {
   std::string out;
   for (const ClassViewEntry& e : file.entries) {
-    out += e.name + "@" + std::to_string(e.place.line) + (shape.Node(e.item).text == e.name ? "" : "!") + " ";
+    out += (e.item && shape.Node(e.item).live ? shape.Node(e.item).text : "?") + "@" + std::to_string(e.place.line) + " ";
   }
   return out;
 }
@@ -170,7 +171,7 @@ TEST(ClassViewModel, OneFileRescansEndWhereAScanOfAllFilesWould) {
         EXPECT_EQ(EntryList(entries[f], model.Shape()), EntryList(all.fileEntries[f], fresh.Shape()));
         for (const ClassViewEntry& e : entries[f].entries) {
           ASSERT_EQ(view.items.count(e.item), 1u);
-          EXPECT_EQ(view.items[e.item].text, e.name);
+          EXPECT_EQ(view.items[e.item].text, model.Shape().Node(e.item).text);
         }
       }
     }

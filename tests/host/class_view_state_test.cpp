@@ -36,8 +36,8 @@ std::unique_ptr<ClassScanResult> Result(const ClassViewState& s, int ops, int sc
   for (int f = 0; f < files; ++f) {
     if (scope != kScanAllFiles && f != scope) continue;
     ClassViewFileEntries e{f, "file" + std::to_string(f), {}};
-    e.entries.push_back(ClassViewEntry{"A", f, 7, {}});
-    e.entries.push_back(ClassViewEntry{"M" + std::to_string(f), f, static_cast<ClassNodeId>(10 + f), {}});
+    e.entries.push_back(ClassViewEntry{f, 7, {}});  // "A", declared in every file
+    e.entries.push_back(ClassViewEntry{f, static_cast<ClassNodeId>(10 + f), {}});
     r->changes.fileEntries.push_back(e);
   }
   return r;
@@ -237,7 +237,7 @@ TEST(ClassViewState, AnItemJumpsToItsFirstEntry) {
   EXPECT_EQ(*t.path, "file0");
   t = FindClassViewEntry(s, 11);
   ASSERT_TRUE(t.entry);
-  EXPECT_EQ(t.entry->name, "M1");
+  EXPECT_EQ(t.entry->fileIndex, 1);
   EXPECT_EQ(*t.path, "file1");
   EXPECT_FALSE(FindClassViewEntry(s, 99).entry);
   EXPECT_FALSE(FindClassViewEntry(s, 0).entry);

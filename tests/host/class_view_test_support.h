@@ -120,7 +120,7 @@ class FakeTreeView {
 
 // The same dump of a wanted tree, and of a shape.
 inline void DumpWanted(const WantedItem& w, int depth, std::string& out) {
-  out += std::string(static_cast<size_t>(depth) * 2, ' ') + w.text + "/" + std::to_string(w.image) + "\n";
+  out += std::string(static_cast<size_t>(depth) * 2, ' ') + std::string(w.text) + "/" + std::to_string(w.image) + "\n";
   for (const WantedItem& c : w.children) DumpWanted(c, depth + 1, out);
 }
 inline std::string DumpWanted(const WantedItem& w) {
