@@ -13,9 +13,16 @@ namespace {
 using lang::EqualsNoCase;
 using namespace std::string_view_literals;
 
-bool IsIdentChar(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '.';
-}
+struct IdentChars {
+  bool in[256] = {};
+  IdentChars() {
+    for (int c = 0; c < 256; ++c) {
+      in[c] = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '.';
+    }
+  }
+};
+const IdentChars kIdent;
+inline bool IsIdentChar(unsigned char c) { return kIdent.in[c]; }
 bool IsBlank(unsigned char c) { return c == ' ' || c == '\t'; }
 
 // Bytes that stop the plain run inside a statement: where a statement,
@@ -101,12 +108,31 @@ std::string_view ReadWord(Cursor& c) {
   return std::string_view(s, static_cast<size_t>(c.p - s));
 }
 
-bool IsAnyOf(std::string_view word, std::initializer_list<std::string_view> keywords) {
-  for (std::string_view k : keywords) {
-    if (EqualsNoCase(word, k)) return true;
+enum class Kw { kNone, kEnd, kSub, kFunction, kClass, kType, kInterface, kAbstract, kVirtual, kInherits,
+                kPrivate, kPublic, kProtected, kExport };
+
+// The keyword a word is, in any letter case. Most words are none: the length
+// and the first letter turn them away.
+Kw KeywordOf(std::string_view w) {
+  if (w.size() < 3 || w.size() > 9) return Kw::kNone;
+  auto is = [&](std::string_view k) { return w.size() == k.size() && EqualsNoCase(w, k); };
+  switch (w[0] | 0x20) {
+    case 'e': return is("End"sv) ? Kw::kEnd : is("Export"sv) ? Kw::kExport : Kw::kNone;
+    case 's': return is("Sub"sv) ? Kw::kSub : Kw::kNone;
+    case 'f': return is("Function"sv) ? Kw::kFunction : Kw::kNone;
+    case 'c': return is("Class"sv) ? Kw::kClass : Kw::kNone;
+    case 't': return is("Type"sv) ? Kw::kType : Kw::kNone;
+    case 'i': return is("Interface"sv) ? Kw::kInterface : is("Inherits"sv) ? Kw::kInherits : Kw::kNone;
+    case 'a': return is("Abstract"sv) ? Kw::kAbstract : Kw::kNone;
+    case 'v': return is("Virtual"sv) ? Kw::kVirtual : Kw::kNone;
+    case 'p':
+      return is("Private"sv) ? Kw::kPrivate : is("Public"sv) ? Kw::kPublic : is("Protected"sv) ? Kw::kProtected : Kw::kNone;
+    default: return Kw::kNone;
   }
-  return false;
 }
+
+bool IsBlockKeyword(Kw k) { return k == Kw::kClass || k == Kw::kType || k == Kw::kInterface; }
+bool IsProcKeyword(Kw k) { return k == Kw::kSub || k == Kw::kFunction; }
 
 void SkipBlockComment(Cursor& c) {
   c.p += 2;
@@ -167,14 +193,14 @@ BodyEnd SkipBody(Cursor& c) {
   for (;;) {
     SkipSpace(c);
     if (c.AtEnd()) return BodyEnd::kText;
-    if (EqualsNoCase(ReadWord(c), "End"sv)) {
+    if (KeywordOf(ReadWord(c)) == Kw::kEnd) {
       c.SkipBlanks();
-      const std::string_view what = ReadWord(c);
-      if (IsAnyOf(what, {"Sub"sv, "Function"sv})) {
+      const Kw what = KeywordOf(ReadWord(c));
+      if (IsProcKeyword(what)) {
         SkipStatementRest(c);
         return BodyEnd::kProcedure;
       }
-      if (IsAnyOf(what, {"Class"sv, "Interface"sv, "Type"sv})) {
+      if (IsBlockKeyword(what)) {
         SkipStatementRest(c);
         return BodyEnd::kBlock;
       }
@@ -187,10 +213,10 @@ BodyEnd SkipBody(Cursor& c) {
 ClassBlock ParseBlockAt(Cursor& c) {
   ClassBlock block;
   block.place = c.Place();
-  const std::string_view keyword = ReadWord(c);
-  block.kind = EqualsNoCase(keyword, "Type"sv)        ? ClassBlockKind::kType
-               : EqualsNoCase(keyword, "Interface"sv) ? ClassBlockKind::kInterface
-                                                    : ClassBlockKind::kClass;
+  const Kw keyword = KeywordOf(ReadWord(c));
+  block.kind = keyword == Kw::kType        ? ClassBlockKind::kType
+               : keyword == Kw::kInterface ? ClassBlockKind::kInterface
+                                           : ClassBlockKind::kClass;
   MemberAccess access = block.kind == ClassBlockKind::kClass ? MemberAccess::kPrivate : MemberAccess::kPublic;
 
   SkipSpace(c);
@@ -199,15 +225,29 @@ ClassBlock ParseBlockAt(Cursor& c) {
   block.name.assign(nameStart, c.p);
   SkipStatementRest(c);
 
+  // Member names so far, for the overload rule: searched in place while the
+  // block is small, hashed once it is not.
   std::unordered_set<std::string> names;
+  auto taken = [&](const std::string& name) {
+    if (block.members.size() < 32) {
+      for (const ClassMember& m : block.members) {
+        if (m.name == name) return true;
+      }
+      return false;
+    }
+    if (names.empty()) {
+      for (const ClassMember& m : block.members) names.insert(m.name);
+    }
+    return names.count(name) != 0;
+  };
   for (;;) {
     SkipSpace(c);
     if (c.AtEnd()) break;
     const char* statement = c.p;
-    const std::string_view first = ReadWord(c);
-    if (EqualsNoCase(first, "End"sv)) {
+    const Kw first = KeywordOf(ReadWord(c));
+    if (first == Kw::kEnd) {
       c.SkipBlanks();
-      const bool closes = IsAnyOf(ReadWord(c), {"Class"sv, "Interface"sv, "Type"sv});
+      const bool closes = IsBlockKeyword(KeywordOf(ReadWord(c)));
       SkipStatementRest(c);
       if (closes) {
         block.end = c.Pos();
@@ -216,17 +256,17 @@ ClassBlock ParseBlockAt(Cursor& c) {
       continue;
     }
     MemberKind kind = MemberKind::kData;
-    if (IsAnyOf(first, {"Abstract"sv, "Virtual"sv}) && IsBlank(c.Peek())) {
-      kind = EqualsNoCase(first, "Abstract"sv) ? MemberKind::kAbstract : MemberKind::kVirtual;
+    if ((first == Kw::kAbstract || first == Kw::kVirtual) && IsBlank(c.Peek())) {
+      kind = first == Kw::kAbstract ? MemberKind::kAbstract : MemberKind::kVirtual;
       c.SkipBlanks();
       const char* afterPrefix = c.p;
-      if (IsAnyOf(ReadWord(c), {"Function"sv, "Sub"sv}) && IsBlank(c.Peek())) {
+      if (IsProcKeyword(KeywordOf(ReadWord(c))) && IsBlank(c.Peek())) {
         c.SkipBlanks();
       } else {
         c.p = afterPrefix;
       }
-    } else if (IsAnyOf(first, {"Function"sv, "Sub"sv})) {
-      kind = EqualsNoCase(first, "Sub"sv) ? MemberKind::kSub : MemberKind::kFunction;
+    } else if (IsProcKeyword(first)) {
+      kind = first == Kw::kSub ? MemberKind::kSub : MemberKind::kFunction;
       c.SkipBlanks();
     } else {
       c.p = statement;
@@ -240,14 +280,18 @@ ClassBlock ParseBlockAt(Cursor& c) {
     SkipStatementRest(c);
 
     if (kind == MemberKind::kData) {
-      if (EqualsNoCase(name, "Inherits"sv)) continue;
-      if (EqualsNoCase(name, "Private"sv)) access = MemberAccess::kPrivate;
-      if (EqualsNoCase(name, "Public"sv)) access = MemberAccess::kPublic;
-      if (EqualsNoCase(name, "Protected"sv)) access = MemberAccess::kProtected;
-      if (IsAnyOf(name, {"Private"sv, "Public"sv, "Protected"sv})) continue;
+      const Kw word = KeywordOf(name);
+      if (word == Kw::kInherits) continue;
+      if (word == Kw::kPrivate || word == Kw::kPublic || word == Kw::kProtected) {
+        access = word == Kw::kPrivate ? MemberAccess::kPrivate
+                 : word == Kw::kPublic ? MemberAccess::kPublic
+                                       : MemberAccess::kProtected;
+        continue;
+      }
     }
     if (!name.empty()) {
-      while (!names.insert(name).second) name += ' ';
+      while (taken(name)) name += ' ';
+      if (!names.empty()) names.insert(name);
       block.members.push_back(ClassMember{std::move(name), kind, access, place});
     }
     const bool hasBody = (kind == MemberKind::kSub || kind == MemberKind::kFunction || kind == MemberKind::kVirtual) &&
@@ -295,14 +339,14 @@ FileScan ScanFileText(std::string_view text, Newline lineEnd) {
   while (!c.AtEnd()) {
     while (c.p < c.end && (IsBlank(static_cast<unsigned char>(*c.p)) || (*c.p >= '0' && *c.p <= '9'))) ++c.p;
     const char* wordStart = c.p;
-    const std::string_view word = ReadWord(c);
-    if (IsAnyOf(word, {"Class"sv, "Type"sv, "Interface"sv})) {
+    const Kw word = KeywordOf(ReadWord(c));
+    if (IsBlockKeyword(word)) {
       c.p = wordStart;
       scan.classes.push_back(ParseBlockAt(c));
-    } else if (IsAnyOf(word, {"Sub"sv, "Function"sv})) {
+    } else if (IsProcKeyword(word)) {
       c.SkipBlanks();
       std::string_view name = ReadWord(c);
-      if (EqualsNoCase(name, "Export"sv)) {
+      if (KeywordOf(name) == Kw::kExport) {
         c.SkipBlanks();
         name = ReadWord(c);
       }

@@ -1,6 +1,7 @@
 #include "project/class_tree.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <unordered_map>
 
@@ -10,7 +11,12 @@ namespace {
 
 unsigned char Fold(unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c; }
 
-bool TextLess(const std::string& a, const std::string& b) { return CompareClassItemText(a, b) < 0; }
+// Children a view sorts again after a rename; a rename among more children
+// that would need a sort replaces the item instead.
+constexpr size_t kSortLimit = 256;
+
+std::string_view TextOf(const WantedItem& w) { return w.text; }
+std::string_view TextOf(const std::string& s) { return s; }
 
 ClassNodeId Alloc(ClassTreeShape& shape) {
   if (shape.nodes.empty()) shape.nodes.emplace_back();  // id 0 is no item
@@ -139,30 +145,38 @@ void DiffClassTree(ClassTreeShape& shape, const WantedItem& wanted, std::vector<
 
 void DiffClassChildren(ClassTreeShape& shape, ClassNodeId parent, const std::vector<WantedItem>& wanted,
                        const std::vector<std::string>* scope, std::vector<ClassTreeOp>& ops) {
-  auto inScope = [&](const std::string& text) {
-    return !scope || std::binary_search(scope->begin(), scope->end(), text, TextLess);
-  };
-  const std::vector<ClassNodeId> current = shape.nodes[parent].children;
+  auto textOf = [&](ClassNodeId id) -> const std::string& { return shape.nodes[id].text; };
+  auto less = [&](ClassNodeId id, std::string_view t) { return CompareClassItemText(textOf(id), t) < 0; };
 
-  // Items that keep their text keep their item.
+  // Items that keep their text keep their item; in-scope items no longer
+  // wanted are gone.
   std::vector<ClassNodeId> matchOf(wanted.size(), 0);
   std::vector<ClassNodeId> gone;
-  size_t i = 0, j = 0;
-  while (i < current.size()) {
-    const std::string& text = shape.nodes[current[i]].text;
-    const int cmp = j < wanted.size() ? CompareClassItemText(text, wanted[j].text) : -1;
-    if (cmp == 0) {
-      matchOf[j++] = current[i++];
-    } else if (cmp < 0) {
-      if (inScope(text)) gone.push_back(current[i]);
-      ++i;
-    } else {
-      ++j;
+  if (scope) {
+    for (size_t w = 0; w < wanted.size(); ++w) matchOf[w] = shape.FindChild(parent, wanted[w].text);
+    for (const std::string& text : *scope) {
+      const bool kept = std::binary_search(wanted.begin(), wanted.end(), text, [](const auto& a, const auto& b) {
+        return CompareClassItemText(TextOf(a), TextOf(b)) < 0;
+      });
+      if (ClassNodeId id = kept ? 0 : shape.FindChild(parent, text)) gone.push_back(id);
+    }
+  } else {
+    const std::vector<ClassNodeId>& current = shape.nodes[parent].children;
+    size_t i = 0, j = 0;
+    while (i < current.size()) {
+      const int cmp = j < wanted.size() ? CompareClassItemText(textOf(current[i]), wanted[j].text) : -1;
+      if (cmp == 0) {
+        matchOf[j++] = current[i++];
+      } else if (cmp < 0) {
+        gone.push_back(current[i++]);
+      } else {
+        ++j;
+      }
     }
   }
 
-  // An item gone and a new one from the same place: a rename in place.
-  bool renamed = false;
+  // An item gone and a new one from the same place: a rename candidate.
+  std::vector<std::pair<size_t, ClassNodeId>> renames;
   if (!gone.empty()) {
     std::unordered_map<ClassOrigin, size_t> goneAt;
     for (size_t k = 0; k < gone.size(); ++k) goneAt.emplace(shape.nodes[gone[k]].origin, k);
@@ -170,56 +184,98 @@ void DiffClassChildren(ClassTreeShape& shape, ClassNodeId parent, const std::vec
       if (matchOf[w]) continue;
       auto it = goneAt.find(wanted[w].origin);
       if (it == goneAt.end()) continue;
-      matchOf[w] = gone[it->second];
+      renames.emplace_back(w, gone[it->second]);
       gone[it->second] = 0;
       goneAt.erase(it);
-      renamed = true;
     }
   }
-  std::sort(gone.begin(), gone.end());
-  std::vector<ClassNodeId> rest;
-  rest.reserve(current.size());
-  for (ClassNodeId id : current) {
-    if (!std::binary_search(gone.begin(), gone.end(), id)) rest.push_back(id);
-  }
-  for (ClassNodeId id : gone) {
-    if (id == 0) continue;
+
+  std::vector<ClassNodeId> list = std::move(shape.nodes[parent].children);
+  auto remove = [&](ClassNodeId id) {
     ClassTreeOp op;
     op.kind = ClassTreeOpKind::kRemove;
     op.id = id;
     op.parent = parent;
     ops.push_back(std::move(op));
     FreeSubtree(shape, id);
+  };
+  gone.erase(std::remove(gone.begin(), gone.end(), ClassNodeId(0)), gone.end());
+  if (!gone.empty()) {
+    std::sort(gone.begin(), gone.end());
+    list.erase(std::remove_if(list.begin(), list.end(),
+                              [&](ClassNodeId id) { return std::binary_search(gone.begin(), gone.end(), id); }),
+               list.end());
+    for (ClassNodeId id : gone) remove(id);
+  }
+
+  // A rename keeps the item (and its expansion) when the new text keeps its
+  // place among its neighbours, or when the view can cheaply sort them;
+  // otherwise the item is replaced.
+  bool needSort = false;
+  for (const auto& [w, id] : renames) {
+    bool keep = needSort;
+    if (!needSort) {
+      const size_t pos = static_cast<size_t>(std::lower_bound(list.begin(), list.end(), textOf(id), less) - list.begin());
+      const std::string_view t = wanted[w].text;
+      keep = (pos == 0 || CompareClassItemText(textOf(list[pos - 1]), t) < 0) &&
+             (pos + 1 >= list.size() || CompareClassItemText(t, textOf(list[pos + 1])) < 0);
+      if (!keep && list.size() <= kSortLimit) keep = needSort = true;
+    }
+    if (keep) {
+      matchOf[w] = id;
+      PushUpdate(shape, id, wanted[w], ops);  // later checks see the new text
+    } else {
+      list.erase(std::find(list.begin(), list.end(), id));
+      remove(id);
+    }
   }
   for (size_t w = 0; w < wanted.size(); ++w) {
     if (matchOf[w]) PushUpdate(shape, matchOf[w], wanted[w], ops);
   }
-  if (renamed) {
-    std::sort(rest.begin(), rest.end(),
-              [&](ClassNodeId x, ClassNodeId y) { return CompareClassItemText(shape.nodes[x].text, shape.nodes[y].text) < 0; });
+  if (needSort) {
+    std::sort(list.begin(), list.end(),
+              [&](ClassNodeId x, ClassNodeId y) { return CompareClassItemText(textOf(x), textOf(y)) < 0; });
     ClassTreeOp op;
     op.kind = ClassTreeOpKind::kSortChildren;
     op.parent = parent;
-    op.order = rest;
+    op.order = list;
     ops.push_back(std::move(op));
+  }
+
+  if (scope) {
+    // Few items: each new one goes in at its place.
+    for (size_t w = 0; w < wanted.size(); ++w) {
+      if (matchOf[w]) {
+        wanted[w].node = matchOf[w];
+        DiffClassChildren(shape, matchOf[w], wanted[w].children, nullptr, ops);
+        continue;
+      }
+      const auto at = std::lower_bound(list.begin(), list.end(), wanted[w].text, less);
+      const ClassNodeId after = at == list.begin() ? 0 : *(at - 1);
+      const std::ptrdiff_t index = at - list.begin();
+      const ClassNodeId id = InsertSubtree(shape, parent, after, wanted[w], ops);
+      list.insert(list.begin() + index, id);
+    }
+    shape.nodes[parent].children = std::move(list);
+    return;
   }
 
   // Walk the wanted order: kept items are compared below, new ones inserted
   // after the item that precedes them.
   std::vector<ClassNodeId> merged;
-  merged.reserve(rest.size() + wanted.size());
+  merged.reserve(list.size() + wanted.size());
   size_t r = 0;
   for (size_t w = 0; w < wanted.size(); ++w) {
     if (matchOf[w]) {
       wanted[w].node = matchOf[w];
-      while (r < rest.size() && rest[r] != matchOf[w]) merged.push_back(rest[r++]);
-      if (r < rest.size()) merged.push_back(rest[r++]);
+      while (r < list.size() && list[r] != matchOf[w]) merged.push_back(list[r++]);
+      if (r < list.size()) merged.push_back(list[r++]);
       DiffClassChildren(shape, matchOf[w], wanted[w].children, nullptr, ops);
     } else {
-      while (r < rest.size() && CompareClassItemText(shape.nodes[rest[r]].text, wanted[w].text) < 0) merged.push_back(rest[r++]);
+      while (r < list.size() && less(list[r], wanted[w].text)) merged.push_back(list[r++]);
       merged.push_back(InsertSubtree(shape, parent, merged.empty() ? 0 : merged.back(), wanted[w], ops));
     }
   }
-  while (r < rest.size()) merged.push_back(rest[r++]);
+  while (r < list.size()) merged.push_back(list[r++]);
   shape.nodes[parent].children = std::move(merged);
 }

@@ -73,7 +73,7 @@ enum class ClassTreeOpKind {
   kInsert,        // new item `id` under `parent` (0: a root) after `after` (0: first), with text and image
   kRemove,        // item `id` and everything below it
   kUpdate,        // item `id` gets text and image (a rename in place)
-  kSortChildren,  // the children of `parent` take the order of `order`
+  kSortChildren,  // the children of `parent` (at most 256) take the order of `order`
   kExpand,        // expand item `id`
 };
 
@@ -93,6 +93,9 @@ struct ClassTreeOp {
 void DiffClassTree(ClassTreeShape& shape, const WantedItem& wanted, std::vector<ClassTreeOp>& ops);
 
 // Makes the children of `parent` equal to `wanted` (sorted, unique texts).
+// An item no longer wanted and a new one of the same origin are one item
+// renamed in place when the new text keeps its place among the siblings, or
+// when there are few siblings to sort again; otherwise the item is replaced.
 // With `scope` (sorted like the children) only the current children whose
 // texts are in it are compared; the others stay as they are, and `wanted`
 // must hold only texts of the scope.

@@ -130,8 +130,12 @@ void ClassViewModel::ReplaceAll(const std::string& projectName, std::vector<File
   WantedItem globals{kClassViewGlobalsText, ClassImage::kGroup, kFixedOrigin, {}};
   std::vector<WantedItem>& classes = root.children;
   std::unordered_map<std::string_view, uint32_t> classAt;
-  size_t items = 2, procCount = 0;
-  for (const FileScan& f : files_) procCount += f.globals.size();
+  size_t items = 2, procCount = 0, blockCount = 0;
+  for (const FileScan& f : files_) {
+    procCount += f.globals.size();
+    blockCount += f.classes.size();
+  }
+  classAt.reserve(blockCount);
   globals.children.reserve(procCount);
   for (size_t f = 0; f < files_.size(); ++f) {
     const int file = static_cast<int>(f);
