@@ -98,6 +98,11 @@ int CompareClassItemText(std::string_view a, std::string_view b) {
   // A byte there is a second byte when an odd run of lead-range bytes (the
   // same in both texts) stands before it.
   size_t i = 0;
+  for (uint64_t x, y; i + 8 <= n; i += 8) {
+    std::memcpy(&x, a.data() + i, 8);
+    std::memcpy(&y, b.data() + i, 8);
+    if (x != y) break;
+  }
   while (i < n && a[i] == b[i]) ++i;
   size_t run = 0;
   while (run < i && IsSjisLead(static_cast<unsigned char>(a[i - 1 - run]))) ++run;
