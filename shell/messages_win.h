@@ -15,3 +15,7 @@ constexpr UINT kMsgDebuggerViewGone = WM_USER + 74;        // 1098
 constexpr UINT kMsgAutoScrollStep = WM_USER + 80;   // 1104: posted by the drag auto-scroll worker
 constexpr UINT kMsgResultLabelCreate = WM_USER + 90;  // 1114: wParam = slot, lParam = result item
 constexpr UINT kMsgResultLabelDestroy = WM_USER + 91; // 1115: lParam = the label window
+
+// To the project view.
+constexpr UINT kMsgClassScanResult = WM_USER + 100;  // 1124: lParam = ClassScanResult*, posted by the scan worker
+constexpr UINT kMsgClassTreeApply = WM_USER + 101;   // 1125: apply the next batch of the accepted result
