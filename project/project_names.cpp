@@ -119,3 +119,16 @@ Refusal ValidateResourceId(const ProjectState& state, ResourceKind kind, int ind
   }
   return r;
 }
+
+Refusal ValidateMenuRename(const ProjectState& state, int index, std::string_view name) {
+  Refusal r;
+  for (size_t i = 0; i < state.menus.size(); ++i) {
+    if (static_cast<int>(i) == index) continue;
+    if (PathEqualsNoCase(state.menus[i].idName.value_or(std::string()), name)) {
+      r.message = "ID " + Quoted(name) + " は既にプロジェクト内に存在します。";
+      r.caption = "エラー";
+      return r;
+    }
+  }
+  return r;
+}

@@ -43,6 +43,12 @@ std::string ReplaceFileQuestion(std::string_view path);
 // that is also a file name, short enough for the project's files.
 Refusal ValidateProjectName(std::string_view name, std::string_view projectDir);
 
+// A new name for menu `index` (40075 on a menu): refused with "ID \"%s\" は既に
+// プロジェクト内に存在します。" (caption "エラー") when another menu has it.
+// Names compare as paths do (PathEqualsNoCase): one rule for file paths and
+// menu names, so "Menu1" and "MENU1" are one name.
+Refusal ValidateMenuRename(const ProjectState& state, int index, std::string_view name);
+
 // A resource ID for entry `index` of list `kind` (index -1: a new entry):
 // an identifier used by no other cursor, bitmap or icon.
 Refusal ValidateResourceId(const ProjectState& state, ResourceKind kind, int index, std::string_view id);

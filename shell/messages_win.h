@@ -19,3 +19,6 @@ constexpr UINT kMsgResultLabelDestroy = WM_USER + 91; // 1115: lParam = the labe
 // To the frame, posted by the program itself.
 constexpr UINT kMsgCheckDiskFiles = WM_USER + 100;  // the active document's file may have changed on disk
 constexpr UINT kMsgOpenHandedOver = WM_USER + 101;  // open the files another instance handed over
+// To the project view.
+constexpr UINT kMsgClassScanResult = WM_USER + 110;  // 1134: lParam = ClassScanResult*, posted by the scan worker
+constexpr UINT kMsgClassTreeApply = WM_USER + 111;   // 1135: apply the next batch of the accepted result

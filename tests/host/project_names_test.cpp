@@ -132,3 +132,48 @@ TEST(ProjectNames, ResourceIdsAreIdentifiersUnusedInAllThreeLists) {
 }
 
 }  // namespace
+
+// One rule for file paths and menu names: ASCII letters fold, the bytes of a
+// double-byte character never do (0x83 0x41 and 0x83 0x61 are two characters).
+TEST(ProjectNames, PathsAndMenuNamesCompareWithoutLetterCase) {
+  ProjectState s = ProjectWithMainWindow();
+  s.menus = {MakeNewMenuDef("MainMenu"), MakeNewMenuDef("表\x83\x41")};
+  struct Case {
+    const char* path;
+    bool added;
+  };
+  const Case files[] = {
+      {"C:\\P\\DEMO.BAS", false},        // the main file under another letter case
+      {"c:\\p\\SUB\\other.SBP", false},
+      {"C:\\P\\loose.sbp", false},
+      {"C:\\P\\\x83\x41.sbp", true},       // ア ...
+      {"C:\\P\\\x83\x61.sbp", true},       // ... and a different character: its trail byte is no letter
+      {"C:\\P\\\x83\x41.SBP", false},
+  };
+  for (const Case& c : files) {
+    SCOPED_TRACE(c.path);
+    const size_t before = s.sourceFiles.size();
+    EXPECT_EQ(AddProjectFileEntry(s, c.path), c.added);
+    EXPECT_EQ(s.sourceFiles.size(), before + (c.added ? 1 : 0));
+  }
+  struct Rename {
+    int index;
+    const char* name;
+    bool refused;
+  };
+  const Rename renames[] = {
+      {1, "MAINMENU", true}, {1, "mainmenu", true}, {0, "MAINMENU", false},  // its own name in other letters
+      {0, "表\x83\x61", false}, {0, "表\x83\x41", true}, {0, "Other", false},
+  };
+  for (const Rename& r : renames) {
+    SCOPED_TRACE(r.name);
+    const Refusal refusal = ValidateMenuRename(s, r.index, r.name);
+    EXPECT_EQ(static_cast<bool>(refusal), r.refused);
+    if (r.refused) {
+      EXPECT_EQ(refusal.message, std::string("ID \"") + r.name + "\" は既にプロジェクト内に存在します。");
+      EXPECT_STREQ(refusal.caption, "エラー");
+    }
+  }
+  EXPECT_EQ(FindMenuDef(s, "mainMENU"), 0);
+  EXPECT_EQ(FindMenuDef(s, "表\x83\x61"), -1);
+}
