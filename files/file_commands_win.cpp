@@ -3,6 +3,7 @@
 
 #include "files/encoding_dialog_win.h"
 #include "files/file_dialog_win.h"
+#include "files/file_filters.h"
 #include "files/file_io_win.h"
 #include "files/open_save_win.h"
 #include "resources/ids.h"
@@ -16,23 +17,29 @@
 namespace {
 
 void OpenWithDialog() {
-  std::string path;
-  if (RunFileDialog(g_app.frame, path, OpenFileFilter(), "ファイルを指定してください", true))
-    OpenFileByPath(path);
+  std::vector<std::string> paths;
+  if (RunOpenFilesDialog(g_app.frame, OpenFileFilter(), "ファイルを指定してください", paths))
+    for (const std::string& path : paths) OpenFileByPath(path);
 }
 
+// The Open command's filters, starting on the document's own; the name is
+// filled in, so typing over it keeps the folder.
 void SaveAs() {
   const int slot = ActiveSlot();
   if (slot < 0) return;
-  std::string path;
-  if (RunFileDialog(g_app.frame, path, SaveFileFilter(g_app.docs.slots[slot].kind),
-                    "保存先のファイルを指定してください", false))
+  const DocumentSlot& s = g_app.docs.slots[slot];
+  std::string path = s.path;
+  const int start = StartingFilter(OpenFilters(), s.kind, s.path);
+  if (RunFileDialog(g_app.frame, path, OpenFileFilter(), "保存先のファイルを指定してください", false, start))
     SaveDocument(slot, path.c_str());
 }
 
+// An untitled document that was never changed holds nothing to save and is not asked about.
+bool NothingToSave(const DocumentSlot& s) { return s.path.empty() && s.document && !s.document->Modified(); }
+
 void SaveAll() {
   for (int i = 0; i < DocumentTable::kSlots; ++i)
-    if (g_app.docs.slots[i].InUse()) SaveDocument(i, nullptr);
+    if (g_app.docs.slots[i].InUse() && !NothingToSave(g_app.docs.slots[i])) SaveDocument(i, nullptr);
   if (ProjectIsOpen()) SaveProject();
 }
 

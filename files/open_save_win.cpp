@@ -1,7 +1,9 @@
 // Opening text files into documents and saving documents in their codes.
 #include <cstdio>
 
+#include "editor/editing.h"
 #include "files/file_dialog_win.h"
+#include "files/file_filters.h"
 #include "files/file_io_win.h"
 #include "files/file_types.h"
 #include "files/newline.h"
@@ -89,8 +91,9 @@ std::string TitleForPath(int slot, const std::string& path) {
 // initialPath: the name the dialog starts with (empty: none).
 bool AskSaveDialog(int slot, const std::string& initialPath = std::string()) {
   std::string chosen = initialPath;
-  if (!RunFileDialog(g_app.frame, chosen, SaveFileFilter(g_app.docs.slots[slot].kind),
-                     "保存先のファイルを指定してください", false))
+  const DocumentKind kind = g_app.docs.slots[slot].kind;
+  if (!RunFileDialog(g_app.frame, chosen, SaveFileFilter(kind), "保存先のファイルを指定してください", false,
+                     StartingFilter(SaveFilters(kind), kind, chosen)))
     return false;
   return SaveDocument(slot, chosen.c_str());
 }
@@ -179,11 +182,41 @@ bool ReloadDocument(int slot) {
   return true;
 }
 
+namespace {
+
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The one open document when it is a new untitled one nobody has typed into
+// (the start-up's Document[1]): the first file opened takes its place.
+int PristineUntitledSlot() {
+  int found = -1, inUse = 0;
+  for (int i = 0; i < DocumentTable::kSlots; ++i) {
+    const DocumentSlot& s = g_app.docs.slots[i];
+    if (!s.InUse()) continue;
+    ++inUse;
+    const EditableText* text = s.Text();
+    if (s.path.empty() && text && !text->doc.modified && text->doc.Length() == 0 && UndoStepCount(text->undo) == 0)
+      found = i;
+  }
+  return inUse == 1 ? found : -1;
+}
+
+}  // namespace
+
 HWND OpenFileByPath(const std::string& path) {
+  if (IsFolder(path)) return nullptr;  // a folder typed into the open dialog is no file
   HistoryAdd(g_app.settings.fileHistory, path);
-  if (FileTypeOfPath(path) == FileType::kIcon) return OpenIconDocument(path);
-  return ReadTextFileIntoDocument(path, DocumentKindOfPath(path),
-                                  TabColourOfPath(g_app.settings.extensions, path));
+  const int pristine = PristineUntitledSlot();
+  HWND opened = FileTypeOfPath(path) == FileType::kIcon
+                    ? OpenIconDocument(path)
+                    : ReadTextFileIntoDocument(path, DocumentKindOfPath(path),
+                                               TabColourOfPath(g_app.settings.extensions, path));
+  if (opened && pristine >= 0 && g_app.docs.slots[pristine].window != opened)
+    SendMessageA(g_app.docs.slots[pristine].window, WM_CLOSE, 0, 0);
+  return opened;
 }
 
 bool SaveDocument(int slot, const char* newPath) {
