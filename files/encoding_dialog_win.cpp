@@ -52,19 +52,32 @@ class EncodingDialog {
     return TRUE;
   }
 
-  // The new codes stay in the document even when saving does not complete.
+  // The new codes are the file's only once it was written in them: when the
+  // save fails or is cancelled the old ones come back (the status bar and the
+  // next Ctrl+S must not claim a conversion that did not happen), and the
+  // dialog stays open with the user's choice.
   void OnOk() {
     EditableText* text = Target();
     if (!text) {
       EndDialog(hwnd, IDCANCEL);
       return;
     }
+    const Charset oldCharset = text->doc.charset;
+    const Newline oldNewline = text->doc.newline;
     const int charset = static_cast<int>(SendDlgItemMessageA(hwnd, IDC_ENC_CHARSET, LB_GETCURSEL, 0, 0));
     const int newline = static_cast<int>(SendDlgItemMessageA(hwnd, IDC_ENC_NEWLINE, LB_GETCURSEL, 0, 0));
     if (charset >= 0) text->doc.charset = CharsetFromInt(charset);
     if (newline >= 0) text->doc.newline = NewlineFromInt(newline);
+    if (SaveDocument(slot_, nullptr)) {
+      RefreshStatusBar();
+      EndDialog(hwnd, IDOK);
+      return;
+    }
+    if (EditableText* still = Target()) {
+      still->doc.charset = oldCharset;
+      still->doc.newline = oldNewline;
+    }
     RefreshStatusBar();
-    if (SaveDocument(slot_, nullptr)) EndDialog(hwnd, IDOK);
   }
 
   int slot_;

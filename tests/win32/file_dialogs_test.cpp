@@ -6,6 +6,7 @@
 #include "app_fixture.h"
 #include "editor/editing.h"
 #include "files/open_save_win.h"
+#include "files/charset_names.h"
 #include "resources/ids.h"
 #include "shell/doc_windows_win.h"
 #include "shell/settings_history.h"
@@ -123,4 +124,51 @@ TEST_F(FileDialogs, AnUntitledDocumentThatWasTouchedStaysAndSaveAllSkipsAnEmptyO
   KillTimer(nullptr, timer);
   EXPECT_FALSE(g_answer.seen);
   EXPECT_TRUE(boxes.texts.empty());
+}
+
+namespace {
+// Chooses EUC and LF in the encoding dialog, cancels the save dialog that
+// OK opens for an untitled document, then looks at the dialog, still open.
+struct EncodingRun {
+  int step = 0;
+  bool stillOpen = false;
+  Charset charsetAfterCancel = Charset::kUtf8;
+  int slot = -1;
+};
+EncodingRun g_encoding;
+void CALLBACK RunEncodingThenCancelTheSave(HWND, UINT, UINT_PTR id, DWORD) {
+  if (g_encoding.step == 0) {
+    HWND box = FindThreadDialog("文字コードと改行コード");
+    if (!box) return;
+    SendDlgItemMessageA(box, IDC_ENC_CHARSET, LB_SETCURSEL, 1, 0);
+    SendDlgItemMessageA(box, IDC_ENC_NEWLINE, LB_SETCURSEL, 1, 0);
+    g_encoding.step = 1;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+  } else if (g_encoding.step == 1) {
+    HWND save = FindThreadDialog("保存先のファイルを指定してください");
+    if (!save) return;
+    g_encoding.step = 2;
+    PostMessageA(save, WM_COMMAND, IDCANCEL, 0);
+  } else {
+    HWND box = FindThreadDialog("文字コードと改行コード");
+    if (!box || FindThreadDialog("保存先のファイルを指定してください")) return;
+    KillTimer(nullptr, id);
+    g_encoding.stillOpen = true;
+    g_encoding.charsetAfterCancel = g_app.docs.slots[g_encoding.slot].Text()->doc.charset;
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+  }
+}
+}  // namespace
+
+TEST_F(FileDialogs, ASaveThatDidNotHappenKeepsTheOldCodes) {
+  const int slot = NewDocument("漢字");
+  EditSelection(Editable(slot), "x");
+  g_encoding = EncodingRun();
+  g_encoding.slot = slot;
+  SetTimer(nullptr, 0, 50, RunEncodingThenCancelTheSave);
+  ActivateAndDispatch(slot, ID_FILE_ENCODING);
+  EXPECT_TRUE(g_encoding.stillOpen);
+  EXPECT_EQ(g_encoding.charsetAfterCancel, Charset::kShiftJis);
+  EXPECT_EQ(Doc(slot).charset, Charset::kShiftJis);
+  EXPECT_EQ(Doc(slot).newline, Newline::kCrLf);
 }
