@@ -21,9 +21,11 @@ bool ReadIncluded(const std::string& path, std::string& text) {
   return ReadWholeFile(path, text);
 }
 
-// Relative includes of a saved document resolve next to it; an untitled one
-// (and no project can be open yet) uses the program directory.
+// Relative includes resolve in the open project's directory; without a
+// project, next to a saved document (its includes are usually beside it), or
+// in the program directory for an untitled one.
 std::string BaseDirectoryOf(int slot) {
+  if (g_app.project.IsOpen()) return g_app.project.projectDir;
   std::string dir = PathDirectory(g_app.docs.slots[slot].path);
   return dir.empty() ? g_app.ProgramDir : dir;
 }
@@ -49,8 +51,8 @@ ProgramText::IncludeStamp ProgramText::StampOf(const std::string& path) {
   return s;
 }
 
-bool ProgramText::Current(const TextDocument& doc) const {
-  if (!current_ || docVersion_ != doc.Version()) return false;
+bool ProgramText::Current(const TextDocument& doc, const std::string& baseDir) const {
+  if (!current_ || docVersion_ != doc.Version() || baseDir_ != baseDir) return false;
   for (const IncludeStamp& s : stamps_) {
     const IncludeStamp now = StampOf(s.path);
     if (now.openDoc != s.openDoc || now.version != s.version || now.size != s.size || now.had != s.had) return false;
@@ -60,8 +62,8 @@ bool ProgramText::Current(const TextDocument& doc) const {
 
 void ProgramText::Rebuild(EditorView& view) {
   const TextDocument& doc = view.Doc();
-  ExpandedProgram program =
-      ExpandIncludesMapped(doc.Substr(0, doc.Length()), BaseDirectoryOf(view.Slot()), g_app.ProgramDir, ReadIncluded);
+  baseDir_ = BaseDirectoryOf(view.Slot());
+  ExpandedProgram program = ExpandIncludesMapped(doc.Substr(0, doc.Length()), baseDir_, g_app.ProgramDir, ReadIncluded);
   docVersion_ = doc.Version();
   stamps_.clear();
   for (const auto& file : program.files) stamps_.push_back(StampOf(file.first));
@@ -71,7 +73,7 @@ void ProgramText::Rebuild(EditorView& view) {
 
 const ProgramIndex* ProgramText::IndexAt(EditorView& view, int docPos, int& programPos) {
   programPos = 0;
-  if (!Current(view.Doc())) Rebuild(view);
+  if (!Current(view.Doc(), BaseDirectoryOf(view.Slot()))) Rebuild(view);
   programPos = map_.ToProgram(docPos);
   return current_;
 }

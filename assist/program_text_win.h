@@ -30,10 +30,11 @@ class ProgramText {
     bool had = false;
   };
   static IncludeStamp StampOf(const std::string& path);
-  bool Current(const TextDocument& doc) const;
+  bool Current(const TextDocument& doc, const std::string& baseDir) const;
   void Rebuild(EditorView& view);
 
   uint64_t docVersion_ = ~0ull;
+  std::string baseDir_;  // where relative includes resolved
   std::vector<IncludeStamp> stamps_;
   IncludeMap map_;
   uint64_t builds_ = 0;

@@ -216,6 +216,30 @@ TEST_F(AssistList, MembersOfAClassFromAnIncludedFile) {
   RemoveTree(dir);
 }
 
+TEST_F(AssistList, RelativeIncludesResolveInTheOpenProjectsDirectory) {
+  const std::string dir = MakeTempFolder("assist_pj");
+  HANDLE f = CreateFileA((dir + "shapes.sbp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE);
+  const std::string content = "Class Square\r\nPublic\r\n  side As Long\r\nEnd Class\r\n";
+  DWORD written = 0;
+  WriteFile(f, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+  CloseHandle(f);
+  // An untitled document: without a project the include is looked for in the program directory.
+  const int slot = Open("#include \"shapes.sbp\"\r\nSub Main()\r\n  Dim s As Square\r\n  ", DocumentKind::kSource);
+  Type(slot, "s.");
+  EXPECT_FALSE(CompletionListOpen());
+  CloseCompletionList();
+  Type(slot, "\r\n  ");
+  g_app.project.projectName = "Pj";
+  g_app.project.projectDir = dir;
+  Type(slot, "s.");
+  EXPECT_TRUE(CompletionListOpen());
+  EXPECT_EQ(CompletionListItemsForTest(), (std::vector<std::string>{"side"}));
+  CloseCompletionList();
+  g_app.project = ProjectState();
+  RemoveTree(dir);
+}
+
 TEST_F(AssistList, HtmlStartTagListsTheTagsAttributesAndNarrowsAsTyped) {
   const int slot = Open("", DocumentKind::kHtml);
   Type(slot, "<table ");
