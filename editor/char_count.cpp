@@ -2,15 +2,17 @@
 #include "editor/editing.h"
 #include "platform/sjis.h"
 
-CharCounts CountCharacters(std::string_view text) {
+CharCounts CountCharacters(std::string_view text, Newline newline) {
   CharCounts n;
   n.bytes = static_cast<long long>(text.size());
   if (text.empty()) return n;
   long long crlf = 0;
+  bool endsWithLineBreak = false;
   const char* p = text.data();
   const char* end = p + text.size();
   while (p < end) {
-    if (p[0] == '\r' && p + 1 < end && p[1] == '\n') {
+    endsWithLineBreak = p[0] == '\r' && p + 1 < end && p[1] == '\n';
+    if (endsWithLineBreak) {
       ++crlf;
       p += 2;
       continue;
@@ -23,7 +25,10 @@ CharCounts CountCharacters(std::string_view text) {
     if (!blank) ++n.nonBlank;
     p += len;
   }
-  n.lines = crlf + 1;
+  // A last line break ends the last line; it does not start another.
+  n.lines = crlf + (endsWithLineBreak ? 0 : 1);
+  // The file holds one byte per line end where its newline code is LF or CR.
+  if (newline != Newline::kCrLf) n.bytes -= crlf;
   return n;
 }
 

@@ -49,9 +49,9 @@ void CharCountDialog(EditableText& text, bool selection) {
   if (selection) {
     int s, e;
     doc.SelectionBytes(s, e);
-    counts = CountCharacters(std::string_view(doc.RangePointer(s, e - s), static_cast<size_t>(e - s)));
+    counts = CountCharacters(std::string_view(doc.RangePointer(s, e - s), static_cast<size_t>(e - s)), doc.newline);
   } else {
-    counts = CountCharacters(std::string_view(doc.CStr(), static_cast<size_t>(doc.Length())));
+    counts = CountCharacters(std::string_view(doc.CStr(), static_cast<size_t>(doc.Length())), doc.newline);
   }
   CharCountDialogWindow dialog(counts, selection);
   DialogBoxParamA(g_app.resLib.get(), MAKEINTRESOURCEA(IDD_CHARCOUNT), g_app.frame,

@@ -113,11 +113,11 @@ std::string WrapLines(std::string_view text, int tabSize, int limit, bool quote)
 // ---- character counts (char_count.cpp)
 
 struct CharCounts {
-  long long bytes = 0;
+  long long bytes = 0;     // in the file's newline code
   long long nonBlank = 0;  // without TAB, space, full-width space and CR LF
   long long chars = 0;     // without CR LF
-  long long lines = 0;     // CR LF count + 1, 0 for empty text
+  long long lines = 0;     // lines holding text or ended by CR LF; 0 for empty text
 };
-CharCounts CountCharacters(std::string_view text);
+CharCounts CountCharacters(std::string_view text, Newline newline = Newline::kCrLf);
 // "1,234,567"
 std::string GroupDigits(long long value);

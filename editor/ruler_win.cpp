@@ -57,14 +57,20 @@ void Ruler::Paint(HDC dc) {
   SetBkMode(mem, OPAQUE);
   const int cx = g_app.editorFonts.cx > 0 ? g_app.editorFonts.cx : 8;
   int n = view_->ScrollPos(SB_HORZ);
+  int labelsEnd = 0;  // where the last number drawn ends
   for (int x = view_->GutterWidth(); x < width; x += cx, ++n) {
     const int top = n % 10 == 0 ? 0 : n % 5 == 0 ? 5 : 7;
     MoveToEx(mem, x, top, nullptr);
     LineTo(mem, x, kHeight);
-    if (n % 10 == 0) {
+    if (n % 10 == 0 && x + 2 >= labelsEnd) {
+      // Large numbers in narrow cells would run into the next one: every
+      // number drawn is whole, the ones in the way are left out.
       char number[16];
       const int len = std::snprintf(number, sizeof number, "%d", n);
+      SIZE size{};
+      GetTextExtentPoint32A(mem, number, len, &size);
       TextOutA(mem, x + 2, 0, number, len);
+      labelsEnd = x + 2 + size.cx + 2;
     }
   }
   BitBlt(dc, 0, 0, width, kHeight, mem, 0, 0, SRCCOPY);

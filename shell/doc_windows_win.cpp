@@ -97,6 +97,7 @@ void FreeSlot(int slot) {
   s.path.clear();
   s.disk = DiskWatch();
   s.kind = DocumentKind::kNone;
+  if (ActiveSlot() < 0) RefreshStatusBar();  // the last document went
 }
 
 HWND ActiveDocumentWindow() {

@@ -7,7 +7,8 @@ FrameLayout ComputeFrameLayout(const FrameLayoutInput& in) {
   const int W = in.width, H = in.height;
   out.rebar = {0, 0, W, in.rebarHeight};
   const int T = in.rebarHeight;
-  const int ends[5] = {W - 340, W - 220, W - 120, W - 50, W};
+  const int caret = std::max(in.caretPaneWidth, 100);
+  const int ends[5] = {W - 240 - caret, W - 120 - caret, W - 120, W - 50, W};
   std::copy(ends, ends + 5, out.statusParts);
   const int S = in.statusHeight;
   const int D = in.debuggerDocked ? in.debuggerHeight + 5 : 0;

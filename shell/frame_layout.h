@@ -19,6 +19,9 @@ struct FrameLayoutInput {
   int webPaneWidth = 230;      // width_WebSearchView
   int debuggerHeight = 180;    // height_ClipDebuggerView
   int compileHeight = 130;     // height_ClipCompileView
+  // The caret pane ("%d 行、%d 列"): 100 pixels, wider when the font needs
+  // more for seven-digit numbers.
+  int caretPaneWidth = 100;
 };
 
 struct FrameLayout {

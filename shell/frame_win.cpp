@@ -171,6 +171,7 @@ FrameLayout FrameWindow::CurrentLayout() const {
   in.webPaneWidth = g_app.settings.width_WebSearchView;
   in.debuggerHeight = g_app.settings.height_ClipDebuggerView;
   in.compileHeight = g_app.settings.height_ClipCompileView;
+  in.caretPaneWidth = caretPaneWidth;
   return ComputeFrameLayout(in);
 }
 
@@ -189,6 +190,15 @@ void FrameWindow::CreateChildren() {
   statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_BOTTOM, 0, 0,
                               0, 0, hwnd, nullptr, g_app.instance, nullptr);
   SendMessageA(statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.fonts.UiFont.get()), FALSE);
+  {
+    // Room for the caret of a ten-million-line document.
+    WindowDC dc(statusBar);
+    SelectGuard font(dc.get(), g_app.fonts.UiFont.get());
+    const std::string widest = FormatCaretPosition(9999999, 9999999);
+    SIZE size{};
+    if (GetTextExtentPoint32A(dc.get(), widest.c_str(), static_cast<int>(widest.size()), &size))
+      caretPaneWidth = size.cx + 16;
+  }
   CreateProjectViewWindows(hwnd);
   RefreshCommandStates();
   CreateWebPane(hwnd);

@@ -64,6 +64,7 @@ class FrameWindow : public WindowObject<FrameWindow, DefaultProc::kFrame> {
   CommandStates computedStates;  // storage of the next refresh
   // While a menu is open: the status text it covers (a parameter hint, a
   // count), shown for items without help and again when the menu closes.
+  int caretPaneWidth = 100;  // measured in the status bar's font
   bool menuHelpShown = false;
   std::string textUnderMenu;
   // Files another instance handed over, opened once no dialog of ours is up.

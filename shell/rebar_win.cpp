@@ -258,7 +258,11 @@ void DocListAdd(const std::string& title) {
 
 void DocListRemove(const std::string& title) {
   const int i = FindTitle(title);
-  if (i >= 0) SendMessageA(F().docList, CB_DELETESTRING, i, 0);
+  if (i < 0) return;
+  const bool selected = SendMessageA(F().docList, CB_GETCURSEL, 0, 0) == i;
+  SendMessageA(F().docList, CB_DELETESTRING, i, 0);
+  // The box must not go on showing a document that is gone.
+  if (selected) SendMessageA(F().docList, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
 }
 
 void DocListRename(const std::string& oldTitle, const std::string& newTitle) {

@@ -20,7 +20,11 @@ void SetPane(int pane, const std::string& text) {
 void RefreshStatusBar(const char* helpText) {
   if (helpText) SetPane(0, helpText);
   const int slot = ActiveSlot();
-  if (slot < 0) return;
+  if (slot < 0) {
+    // Nothing open: no size, caret or codes of a document that is gone.
+    for (int pane = 1; pane <= 4; ++pane) SetPane(pane, "");
+    return;
+  }
   const DocumentSlot& s = g_app.docs.slots[slot];
   if (const EditableText* text = s.Text()) {
     const TextDocument& doc = text->doc;

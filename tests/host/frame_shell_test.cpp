@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
 
 #include "shell/document_table.h"
 #include "shell/frame_layout.h"
@@ -88,8 +89,15 @@ TEST(FrameLayout, PanesShareTheClientArea) {
   in.statusHeight = 20;
   in.tabHeight = 22;
   FrameLayout l = ComputeFrameLayout(in);
-  EXPECT_EQ(l.statusParts[0], 660);
-  EXPECT_EQ(l.statusParts[4], 1000);
+  EXPECT_EQ(std::vector<int>(l.statusParts, l.statusParts + 5), (std::vector<int>{660, 780, 880, 950, 1000}));
+  // A caret pane that needs more room pushes the help and size panes left.
+  in.caretPaneWidth = 130;
+  l = ComputeFrameLayout(in);
+  EXPECT_EQ(std::vector<int>(l.statusParts, l.statusParts + 5), (std::vector<int>{630, 750, 880, 950, 1000}));
+  in.caretPaneWidth = 60;
+  EXPECT_EQ(ComputeFrameLayout(in).statusParts[1], 780);
+  in.caretPaneWidth = 100;
+  l = ComputeFrameLayout(in);
   EXPECT_EQ(l.tabBar.y, 30);
   EXPECT_EQ(l.tabBar.h, 22);
   EXPECT_EQ(l.mdiClient.y, 52);

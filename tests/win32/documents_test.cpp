@@ -348,6 +348,21 @@ TEST_F(Documents, MenuHelpCoversTheStatusTextOnlyWhileTheMenuIsOpen) {
   EXPECT_EQ(pane0(), "MsgBox hWnd, String$");
 }
 
+TEST_F(Documents, ClosingTheLastDocumentEmptiesTheStatusBarAndTheList) {
+  const int a = NewDocument(std::string(1024, 'x'));
+  RefreshStatusBar();
+  SendMessageA(Slot(a).window, WM_CLOSE, 0, 0);
+  PumpMessages(10);
+  char text[64] = {};
+  for (int pane = 1; pane <= 4; ++pane) {
+    SendMessageA(FrameStatusBar(), SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "") << pane;
+  }
+  EXPECT_EQ(SendMessageA(Frame().docList, CB_GETCURSEL, 0, 0), CB_ERR);
+  GetWindowTextA(Frame().docList, text, sizeof text);
+  EXPECT_STREQ(text, "");
+}
+
 TEST_F(Documents, ThePanesSplitterClampsAtTheWindowEdges) {
   // The web pane's splitter is the one the frame always owns.
   Frame().webPaneShown = true;
